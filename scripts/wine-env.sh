@@ -43,7 +43,8 @@ wine_env_prepare() {
     fi
     if [ ! -f "$WINEPREFIX/.tarnwick-ready" ]; then
         mkdir -p "$WINEPREFIX"
-        "$WINE64" wineboot -i >/dev/null 2>&1 || true
+        # Created under a Chinese locale, the prefix links a CJK font for the captions.
+        LC_ALL=zh_CN.UTF-8 "$WINE64" wineboot -i >/dev/null 2>&1 || true
         # Without a window manager, hiding a managed window stalls the UI thread for seconds.
         "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
         WINEPREFIX="$WINEPREFIX" wineserver -w

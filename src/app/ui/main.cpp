@@ -1,0 +1,5 @@
+#include "app/ui/application.h"
+
+int main() {
+    return tarnwick::runApplication();
+}

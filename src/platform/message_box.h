@@ -1,0 +1,29 @@
+#pragma once
+// Message boxes with GBK texts.
+#include "platform/handles.h"
+#include "support/notice.h"
+
+#include <string>
+
+namespace tarnwick::platform {
+
+namespace boxFlags {
+inline constexpr unsigned ok = 0x0;
+inline constexpr unsigned exclamation = 0x30;
+inline constexpr unsigned information = 0x40;
+inline constexpr unsigned taskModal = 0x2000;
+} // namespace boxFlags
+
+int messageBox(HWND owner, const std::string& text, const std::string& title, unsigned flags);
+
+// Answers wrong user input: title "提示", information icon, owned by the given window.
+class NoticeBox : public Notice {
+  public:
+    explicit NoticeBox(HWND owner) : owner_(owner) {}
+    void show(const std::string& text) override;
+
+  private:
+    HWND owner_;
+};
+
+} // namespace tarnwick::platform
