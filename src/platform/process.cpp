@@ -3,7 +3,9 @@
 #include "platform/text_conversion.h"
 #include "platform/win32.h"
 
+#include <commctrl.h>
 #include <objidl.h> // GDI+ needs what the lean windows.h leaves out
+
 #include <gdiplus.h>
 
 namespace tarnwick::platform {
@@ -26,6 +28,12 @@ std::string runDirectory() {
 
 void setCurrentDirectory(const std::string& path) {
     SetCurrentDirectoryW(widen(path).c_str());
+}
+
+void initialiseCommonControls() {
+    INITCOMMONCONTROLSEX init{sizeof init, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES |
+                                               ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&init);
 }
 
 void exitProcess(int code) {

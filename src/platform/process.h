@@ -8,6 +8,8 @@ namespace tarnwick::platform {
 // The executable's folder as GBK text, without a trailing backslash.
 std::string runDirectory();
 void setCurrentDirectory(const std::string& path);
+// Registers the common controls (list views, date-time pickers) of version 6.
+void initialiseCommonControls();
 // Ends the process at once: no destructor runs, so no thread still playing or checking the
 // schedule can touch state that is being torn down.
 [[noreturn]] void exitProcess(int code);

@@ -26,6 +26,7 @@ struct ProcessState {
 int runApplication() {
     const std::string runDirectory = platform::runDirectory();
     platform::setCurrentDirectory(runDirectory);
+    platform::initialiseCommonControls();
     auto* state = new ProcessState(runDirectory);
     for (uintptr_t& token : state->gdiPlusTokens)
         platform::startGdiPlus(token);
