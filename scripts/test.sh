@@ -8,7 +8,7 @@ root=$PWD
 bash scripts/install-deps.sh
 
 for preset in host win32 win64 fuzz; do
-    cmake --preset "$preset" >/dev/null
+    cmake --preset "$preset" -DTARNWICK_FUZZ_SECONDS="${TARNWICK_FUZZ_SECONDS:-60}" >/dev/null
     cmake --build --preset "$preset" -j"$(nproc)"
 done
 
