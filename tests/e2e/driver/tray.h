@@ -1,0 +1,19 @@
+#pragma once
+// The notification area as wine shows it without a tray host: a "Wine System Tray" window at
+// the screen's top left with one small child window per icon. A real click on that child
+// reaches the icon owner's callback message as on Windows.
+#include <vector>
+
+#include "driver/polling.h"
+
+struct HWND__;
+typedef HWND__* HWND;
+
+namespace e2e {
+
+// The visible icon windows, left to right; empty when no icon is shown.
+std::vector<HWND> trayIcons();
+// Waits until exactly this many icons are shown; false on timeout.
+bool waitForTrayIconCount(size_t count, milliseconds timeout = defaultTimeout);
+
+} // namespace e2e
