@@ -1,0 +1,68 @@
+#include "app/script_name_rules.h"
+
+#include <array>
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+bool isGbkLeadByte(unsigned char b) {
+    return b >= 0x81 && b <= 0xFE;
+}
+bool isGbkTrailByte(unsigned char b) {
+    return b >= 0x40 && b <= 0xFE && b != 0x7F;
+}
+
+bool isForbiddenByte(unsigned char b) {
+    if (b < 32)
+        return true;
+    constexpr std::string_view forbidden = "\\/:*?\"<>|";
+    return forbidden.find(char(b)) != std::string_view::npos;
+}
+
+std::string upperAscii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    }
+    return out;
+}
+
+// Windows opens a device for these names, also with an extension ("nul.txt").
+bool isDeviceName(std::string_view name) {
+    std::string_view base = name.substr(0, name.find('.'));
+    while (!base.empty() && base.back() == ' ')
+        base.remove_suffix(1);
+    const std::string upper = upperAscii(base);
+    constexpr std::array<std::string_view, 6> plain{"CON", "PRN",    "AUX",
+                                                    "NUL", "CONIN$", "CONOUT$"};
+    for (std::string_view device : plain) {
+        if (upper == device)
+            return true;
+    }
+    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
+           upper[3] >= '1' && upper[3] <= '9';
+}
+
+} // namespace
+
+ScriptNameProblem checkScriptName(std::string_view name) {
+    if (name.find_first_not_of(" \t") == std::string_view::npos)
+        return ScriptNameProblem::blank;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const auto b = static_cast<unsigned char>(name[i]);
+        if (isGbkLeadByte(b) && i + 1 < name.size() &&
+            isGbkTrailByte(static_cast<unsigned char>(name[i + 1]))) {
+            ++i;
+            continue;
+        }
+        if (isForbiddenByte(b))
+            return ScriptNameProblem::unusable;
+    }
+    if (name.back() == ' ' || name.back() == '.' || isDeviceName(name))
+        return ScriptNameProblem::unusable;
+    return ScriptNameProblem::none;
+}
+
+} // namespace tarnwick
