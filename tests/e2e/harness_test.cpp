@@ -37,7 +37,8 @@ TEST_F(HarnessTest, RealClicksAreLoggedWithTheirClientPosition) {
     click(clientToScreen({40, 30}));
     click(clientToScreen({41, 31}), MouseButton::right);
     const auto events = target.waitForEvents(4);
-    EXPECT_THAT(kinds(events), ElementsAre("lbuttondown", "lbuttonup", "rbuttondown", "rbuttonup"));
+    ASSERT_THAT(kinds(events), ElementsAre("lbuttondown", "lbuttonup", "rbuttondown", "rbuttonup"))
+        << ::testing::PrintToString(events);
     EXPECT_EQ(events.at(0).position, (Point{40, 30}));
     EXPECT_EQ(events.at(3).position, (Point{41, 31}));
     EXPECT_LE(events.at(0).ticks, events.at(3).ticks);
@@ -45,8 +46,10 @@ TEST_F(HarnessTest, RealClicksAreLoggedWithTheirClientPosition) {
 
 TEST_F(HarnessTest, DoubleClickIsLoggedAsTheSystemReportsIt) {
     doubleClick(clientToScreen({50, 50}));
-    EXPECT_THAT(kinds(target.waitForEvents(4)),
-                ElementsAre("lbuttondown", "lbuttonup", "lbuttondblclk", "lbuttonup"));
+    const auto events = target.waitForEvents(4);
+    EXPECT_THAT(kinds(events),
+                ElementsAre("lbuttondown", "lbuttonup", "lbuttondblclk", "lbuttonup"))
+        << ::testing::PrintToString(events);
 }
 
 TEST_F(HarnessTest, PostedMessagesKeepTheirParameters) {
@@ -57,7 +60,8 @@ TEST_F(HarnessTest, PostedMessagesKeepTheirParameters) {
     const auto events = target.waitForEvents(5);
     // The window translates key messages as any ordinary window does: Enter gives a character,
     // queued behind what was already posted.
-    ASSERT_THAT(kinds(events), ElementsAre("mousewheel", "char", "keydown", "keyup", "char"));
+    ASSERT_THAT(kinds(events), ElementsAre("mousewheel", "char", "keydown", "keyup", "char"))
+        << ::testing::PrintToString(events);
     EXPECT_EQ(events[0].wParam, 0xFF880010u);
     EXPECT_EQ(events[0].lParam, 0x0181024Bu);
     EXPECT_EQ(events[1].wParam, 0x8FD0u);
@@ -71,7 +75,8 @@ TEST_F(HarnessTest, RealKeyPressesReachTheFocusedWindow) {
     click(clientToScreen({10, 10}));
     pressKey('A');
     const auto events = target.waitForEvents(5);
-    EXPECT_THAT(kinds(events), ElementsAre("lbuttondown", "lbuttonup", "keydown", "char", "keyup"));
+    ASSERT_THAT(kinds(events), ElementsAre("lbuttondown", "lbuttonup", "keydown", "char", "keyup"))
+        << ::testing::PrintToString(events);
     EXPECT_EQ(events.at(2).wParam, static_cast<uint64_t>('A'));
 }
 

@@ -46,6 +46,13 @@ std::wstring targetArguments(const std::filesystem::path& log, const std::wstrin
 
 } // namespace
 
+std::ostream& operator<<(std::ostream& out, const TargetEvent& event) {
+    out << event.kind << std::hex << " w=" << event.wParam << " l=" << event.lParam << std::dec;
+    if (isButtonEvent(event.kind))
+        out << " at " << event.position;
+    return out;
+}
+
 TargetWindow::TargetWindow(const std::wstring& caption, Rect placement)
     : run_(targetExePath()), log_(run_.directory() / L"target.log") {
     run_.start(targetArguments(log_, caption, placement));

@@ -3,7 +3,7 @@
 // Tests put it under the cursor and read back what the program under test sent it.
 #include <cstdint>
 #include <filesystem>
-#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
