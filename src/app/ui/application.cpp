@@ -3,6 +3,7 @@
 #include "app/ui/main_window.h"
 #include "platform/process.h"
 #include "platform/win32_file_system.h"
+#include "support/ui/skin_startup.h"
 
 #include <cstdint>
 
@@ -28,6 +29,7 @@ int runApplication() {
     platform::setCurrentDirectory(runDirectory);
     platform::initialiseCommonControls();
     auto* state = new ProcessState(runDirectory);
+    loadEmbeddedSkin();
     for (uintptr_t& token : state->gdiPlusTokens)
         platform::startGdiPlus(token);
     if (!state->mainWindow.create())

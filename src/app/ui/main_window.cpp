@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "storage/script_table.h"
+#include "support/ui/skin_startup.h"
 
 namespace tarnwick {
 namespace {
@@ -33,7 +34,9 @@ MainWindow::MainWindow(FileSystem& files, const DataPaths& paths)
     : files_(files), paths_(paths), instance_(std::make_unique<NamedEventMark>()) {}
 
 bool MainWindow::create() {
-    MainWindowServices services{*this, *instance_, files_, paths_, scriptList_, {}, {}};
+    MainWindowServices services{*this,  *instance_,  files_,
+                                paths_, scriptList_, [this] { attachSkin(window_.handle()); },
+                                {}};
     controller_ = std::make_unique<MainWindowController>(std::move(services));
     window_.onCloseRequest = [this] { return controller_->onCloseRequested(); };
     window_.onCreated = [this] {
