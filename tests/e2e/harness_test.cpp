@@ -22,8 +22,14 @@ std::vector<std::string> kinds(const std::vector<TargetEvent>& events) {
     return result;
 }
 
+// Starts each target with the cursor away from it, so the only input it gets is the test's.
+struct CursorAway {
+    CursorAway() { moveCursor({targetPlace.x + targetPlace.width + 100, targetPlace.y}); }
+};
+
 class HarnessTest : public ::testing::Test {
   protected:
+    CursorAway cursorAway;
     TargetWindow target{L"e2e target", targetPlace};
 
     Point clientToScreen(Point client) const {
