@@ -8,7 +8,6 @@ class ListSelection {
     virtual ~ListSelection() = default;
     // The first selected row, or -1.
     virtual int selectedRow() const = 0;
-    virtual void selectRow(int row) = 0;
     // Does nothing for a row the list does not have.
     virtual void removeRow(int row) = 0;
 };

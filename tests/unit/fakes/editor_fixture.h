@@ -95,19 +95,23 @@ class EditorFixture {
     ScriptSettingsEditor settings{
         {name, startHotkey, loop, scripts, context, memory, notice, files, paths}};
     StepListCommands stepCommands{{steps, steps, name, files, paths}};
-    EditorController editor{{{name, startHotkey, loop, cursor, position, mouseAction, interval,
-                              wheelAction, wheelCount, key, keyCount, noKey, text, confirm},
-                             steps,
-                             steps,
-                             scripts,
-                             context,
-                             memory,
-                             settings,
-                             keys,
-                             shell,
-                             notice,
-                             files,
-                             paths}};
+    // The services of an editor on these fakes, with the given capture keys.
+    EditorServices services(CaptureKeys& captureKeys) {
+        return {{name, startHotkey, loop, cursor, position, mouseAction, interval, wheelAction,
+                 wheelCount, key, keyCount, noKey, text, confirm},
+                steps,
+                steps,
+                scripts,
+                context,
+                memory,
+                settings,
+                captureKeys,
+                shell,
+                notice,
+                files,
+                paths};
+    }
+    EditorController editor{services(keys)};
 
     int addScript(const std::string& scriptName, const std::string& hotkey) {
         return scripts.addRow({"", scriptName, hotkey, "1", "停用", "×", "", "×"});

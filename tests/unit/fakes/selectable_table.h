@@ -14,7 +14,7 @@ class SelectableTable : public MemoryTable, public ListSelection {
 
     int selected = -1;
     int selectedRow() const override { return selected; }
-    void selectRow(int row) override { selected = row; }
+    void selectRow(int row) { selected = row; }
     void removeRow(int row) override {
         if (row < 0 || row >= rowCount())
             return;

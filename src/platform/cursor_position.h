@@ -1,0 +1,12 @@
+#pragma once
+// Where the mouse cursor is, in screen pixels.
+namespace tarnwick::platform {
+
+struct ScreenPosition {
+    int x = 0;
+    int y = 0;
+};
+
+ScreenPosition cursorPosition();
+
+} // namespace tarnwick::platform

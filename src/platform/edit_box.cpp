@@ -1,0 +1,69 @@
+#include "platform/edit_box.h"
+
+#include "platform/win32.h"
+#include "platform/window.h"
+
+#include <commctrl.h>
+
+namespace tarnwick::platform {
+namespace {
+
+constexpr UINT_PTR subclassId = 1;
+
+LRESULT CALLBACK editProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR data) {
+    try {
+        switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            reinterpret_cast<EditBox*>(data)->keyMessage(message, wParam);
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+        // Nothing may unwind into the system's code.
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+EditBox::~EditBox() {
+    if (handle())
+        RemoveWindowSubclass(handle(), editProcedure, subclassId);
+}
+
+bool EditBox::create(Window& parent, const ControlArgs& args, EditBoxStyle style) {
+    const int id = parent.addCommandHandler([this](int code) {
+        if (code == EN_CHANGE)
+            textChanged();
+    });
+    DWORD editStyle = WS_TABSTOP | ES_AUTOHSCROLL;
+    if (style.multiline)
+        editStyle = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    if (!createChild(parent, L"EDIT", editStyle, WS_EX_CLIENTEDGE, args, id))
+        return false;
+    SetWindowSubclass(handle(), editProcedure, subclassId, reinterpret_cast<DWORD_PTR>(this));
+    return true;
+}
+
+void EditBox::keyMessage(unsigned message, uintptr_t keyCode) {
+    const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+    const auto& handler = down ? onKeyDown : onKeyUp;
+    if (handler)
+        handler(int(keyCode));
+}
+
+void EditBox::textChanged() {
+    // The box marks itself modified when the user edits it; setting the text clears the mark.
+    if (!SendMessageW(handle(), EM_GETMODIFY, 0, 0))
+        return;
+    SendMessageW(handle(), EM_SETMODIFY, FALSE, 0);
+    if (onTextChanged)
+        onTextChanged();
+}
+
+} // namespace tarnwick::platform
