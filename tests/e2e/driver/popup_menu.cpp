@@ -36,8 +36,4 @@ void chooseMenuItem(HWND menu, int index) {
     postKey(menu, VK_RETURN);
 }
 
-void dismissMenu(HWND menu) {
-    postKey(menu, VK_ESCAPE);
-}
-
 } // namespace e2e

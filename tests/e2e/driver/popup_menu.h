@@ -14,7 +14,5 @@ HWND waitForPopupMenu(milliseconds timeout = defaultTimeout);
 bool isPopupMenuOpen();
 // Chooses the item at this 0-based place among the menu's selectable items.
 void chooseMenuItem(HWND menu, int index);
-// Closes the menu without choosing.
-void dismissMenu(HWND menu);
 
 } // namespace e2e
