@@ -4,18 +4,42 @@
 #include "platform/win32.h"
 #include "player/delay_units.h"
 
+#include <mmsystem.h>
+
 namespace tarnwick::platform {
 namespace {
 
-// Windows 10 1803 and later; older systems and wine refuse the flag.
+// Windows 10 1803 and later; older systems refuse the flag.
 constexpr DWORD highResolutionTimer = 0x00000002; // CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 constexpr DWORD wakeOnAnyInput = 0xFF;            // QS_KEY ... QS_HOTKEY
 
-UniqueHandle createTimer() {
-    UniqueHandle timer(
-        CreateWaitableTimerExW(nullptr, nullptr, highResolutionTimer, TIMER_ALL_ACCESS));
-    if (!timer)
-        timer.reset(CreateWaitableTimerA(nullptr, FALSE, nullptr));
+// A standard timer fires on the system tick, 15.6 ms by default; for the length of the wait
+// the tick is asked down to 1 ms so a 100 ms wait does not become 109.
+class FineSystemTick {
+  public:
+    explicit FineSystemTick(bool wanted) : held_(wanted && timeBeginPeriod(1) == TIMERR_NOERROR) {}
+    ~FineSystemTick() {
+        if (held_)
+            timeEndPeriod(1);
+    }
+    FineSystemTick(const FineSystemTick&) = delete;
+    FineSystemTick& operator=(const FineSystemTick&) = delete;
+
+  private:
+    bool held_;
+};
+
+struct Timer {
+    UniqueHandle handle;
+    bool highResolution = false;
+};
+
+Timer createTimer() {
+    Timer timer{UniqueHandle(CreateWaitableTimerExW(nullptr, nullptr, highResolutionTimer,
+                                                    TIMER_ALL_ACCESS)),
+                true};
+    if (!timer.handle)
+        timer = Timer{UniqueHandle(CreateWaitableTimerA(nullptr, FALSE, nullptr)), false};
     return timer;
 }
 
@@ -41,11 +65,15 @@ bool dispatchPending(int& quitCode) {
 bool preciseDelay(int32_t amount, int32_t unit) {
     LARGE_INTEGER due;
     due.QuadPart = delayDueTime(amount, unit);
-    UniqueHandle timer = createTimer();
-    // Without a timer there is nothing to wait on; returning beats blocking forever.
-    if (!timer || !SetWaitableTimer(timer.get(), &due, 0, nullptr, nullptr, FALSE))
+    // Already due: a timer would only add its set-up to every zero interval of a run.
+    if (due.QuadPart >= 0)
         return true;
-    HANDLE handle = timer.get();
+    Timer timer = createTimer();
+    const FineSystemTick tick(timer.handle && !timer.highResolution);
+    // Without a timer there is nothing to wait on; returning beats blocking forever.
+    if (!timer.handle || !SetWaitableTimer(timer.handle.get(), &due, 0, nullptr, nullptr, FALSE))
+        return true;
+    HANDLE handle = timer.handle.get();
     bool quit = false;
     int quitCode = 0;
     while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, wakeOnAnyInput) !=
