@@ -13,16 +13,8 @@ constexpr UINT_PTR subclassId = 1;
 LRESULT CALLBACK editProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR data) {
     try {
-        switch (message) {
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-        case WM_KEYUP:
-        case WM_SYSKEYUP:
-            reinterpret_cast<EditBox*>(data)->keyMessage(message, wParam);
-            break;
-        default:
-            break;
-        }
+        if (reinterpret_cast<EditBox*>(data)->keyMessage(message, wParam))
+            return 0;
     } catch (...) {
         // Nothing may unwind into the system's code.
     }
@@ -46,15 +38,29 @@ bool EditBox::create(Window& parent, const ControlArgs& args, EditBoxStyle style
         editStyle = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
     if (!createChild(parent, L"EDIT", editStyle, WS_EX_CLIENTEDGE, args, id))
         return false;
+    capturesKeys_ = style.capturesKeys;
     SetWindowSubclass(handle(), editProcedure, subclassId, reinterpret_cast<DWORD_PTR>(this));
     return true;
 }
 
-void EditBox::keyMessage(unsigned message, uintptr_t keyCode) {
-    const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
-    const auto& handler = down ? onKeyDown : onKeyUp;
-    if (handler)
-        handler(int(keyCode));
+bool EditBox::keyMessage(unsigned message, uintptr_t keyCode) {
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (onKeyDown)
+            onKeyDown(int(keyCode));
+        return capturesKeys_ && message == WM_SYSKEYDOWN;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (onKeyUp)
+            onKeyUp(int(keyCode));
+        return capturesKeys_ && message == WM_SYSKEYUP;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        return capturesKeys_;
+    default:
+        return false;
+    }
 }
 
 void EditBox::textChanged() {

@@ -10,6 +10,9 @@ namespace tarnwick::platform {
 
 struct EditBoxStyle {
     bool multiline = false;
+    // A box that records keys: typed characters are not inserted, and system keys (F10, Alt)
+    // do not open the window menu.
+    bool capturesKeys = false;
 };
 
 class EditBox : public ChildControl, public TextField {
@@ -30,11 +33,12 @@ class EditBox : public ChildControl, public TextField {
     std::function<void(int keyCode)> onKeyDown;
     std::function<void(int keyCode)> onKeyUp;
 
-    // For the subclass procedure only.
-    void keyMessage(unsigned message, uintptr_t keyCode);
+    // For the subclass procedure only: true when the message is not to reach the box.
+    bool keyMessage(unsigned message, uintptr_t keyCode);
 
   private:
     void textChanged();
+    bool capturesKeys_ = false;
 };
 
 } // namespace tarnwick::platform
