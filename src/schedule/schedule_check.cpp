@@ -4,6 +4,7 @@
 #include "schedule/format_date_time.h"
 #include "schedule/run_time_text.h"
 #include "schedule/schedule_slots.h"
+#include "storage/find_row.h"
 #include "storage/list_table.h"
 #include "storage/marks.h"
 #include "storage/script_table.h"
@@ -39,14 +40,12 @@ void ScheduleCheck::checkSchedule(uint32_t) {
 }
 
 void ScheduleCheck::markPlayed(const std::string& name) {
-    ListTable& scripts = parts_.scripts;
-    for (int row = 0; row < scripts.rowCount(); ++row) {
-        if (scripts.cellText(row, scriptColumn::name) == name) {
-            scripts.setCellText(row, scriptColumn::done, marks::yes);
-            scripts.setCellText(row, scriptColumn::armed, marks::no);
-            return;
-        }
-    }
+    // A script deleted while armed has no row to mark.
+    const int row = findRow(parts_.scripts, scriptColumn::name, name);
+    if (row < 0)
+        return;
+    parts_.scripts.setCellText(row, scriptColumn::done, marks::yes);
+    parts_.scripts.setCellText(row, scriptColumn::armed, marks::no);
 }
 
 } // namespace tarnwick
