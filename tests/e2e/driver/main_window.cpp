@@ -35,10 +35,6 @@ RemoteListView MainWindow::scriptTable() const {
     return RemoteListView(listViewWithVisibleStyle(window_, true));
 }
 
-HWND MainWindow::playbackList() const {
-    return listViewWithVisibleStyle(window_, false);
-}
-
 MainWindow waitForMainWindow(const Process& process, milliseconds timeout) {
     return MainWindow(waitForTopWindow(process.id(), mainWindowCaption, timeout));
 }

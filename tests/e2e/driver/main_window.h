@@ -26,8 +26,6 @@ class MainWindow {
     HWND button(const std::wstring& caption) const;
     HWND scriptGroup() const;
     RemoteListView scriptTable() const;
-    // Null when the window has no list view without the visible style.
-    HWND playbackList() const;
 
   private:
     HWND window_;
