@@ -1,0 +1,60 @@
+#pragma once
+// The Start ("启动") and Stop ("停用") buttons beside the script list: enabling binds the
+// selected script's start hotkey to the runner, disabling releases it; the row's state column
+// and the two buttons show the outcome. The buttons follow the selected row.
+//
+// Threads: every handler runs on the user-interface thread, like the watcher's registry.
+#include "hotkeys/hotkey_binding.h"
+
+#include <utility>
+
+namespace tarnwick {
+
+class HotkeyWatcher;
+class ListTable;
+class Notice;
+struct RunFlags;
+
+// The enabled state of the two buttons.
+class EnableButtons {
+  public:
+    virtual ~EnableButtons() = default;
+    virtual void setStartButtonEnabled(bool enabled) = 0;
+    virtual void setDisableButtonEnabled(bool enabled) = 0;
+};
+
+class RowSelection {
+  public:
+    virtual ~RowSelection() = default;
+    // The selected row, or -1.
+    virtual int selectedRow() const = 0;
+};
+
+struct EnableCommandsServices {
+    HotkeyWatcher& watcher;
+    RunFlags& runFlags;
+    ListTable& scriptTable;
+    const RowSelection& selection;
+    EnableButtons& buttons;
+    // Tells the user that a start hotkey has no key code.
+    Notice& notice;
+    // Bound to every enabled script's start hotkey; runs on a new thread per press.
+    HotkeyRoutine playFromHotkey;
+};
+
+class EnableCommands {
+  public:
+    explicit EnableCommands(EnableCommandsServices services) : s_(std::move(services)) {}
+
+    void onStartClicked();
+    void onDisableClicked();
+    // The script list's focused row changed.
+    void onFocusedRowChanged();
+
+  private:
+    void showButtonsFor(bool scriptEnabled);
+
+    EnableCommandsServices s_;
+};
+
+} // namespace tarnwick
