@@ -4,10 +4,12 @@
 #include "hotkeys/key_names.h"
 #include "player/run_flags.h"
 #include "storage/lenient_integer.h"
+#include "storage/list_selection.h"
 #include "storage/list_table.h"
 #include "storage/marks.h"
 #include "storage/script_table.h"
 #include "support/notice.h"
+#include "support/text_field.h"
 
 #include <string>
 
@@ -60,8 +62,8 @@ void EnableCommands::onFocusedRowChanged() {
 }
 
 void EnableCommands::showButtonsFor(bool scriptEnabled) {
-    s_.buttons.setStartButtonEnabled(!scriptEnabled);
-    s_.buttons.setDisableButtonEnabled(scriptEnabled);
+    s_.startButton.setEnabled(!scriptEnabled);
+    s_.disableButton.setEnabled(scriptEnabled);
 }
 
 } // namespace tarnwick

@@ -11,31 +11,20 @@
 namespace tarnwick {
 
 class HotkeyWatcher;
+class ListSelection;
 class ListTable;
 class Notice;
+class TextField;
 struct RunFlags;
-
-// The enabled state of the two buttons.
-class EnableButtons {
-  public:
-    virtual ~EnableButtons() = default;
-    virtual void setStartButtonEnabled(bool enabled) = 0;
-    virtual void setDisableButtonEnabled(bool enabled) = 0;
-};
-
-class RowSelection {
-  public:
-    virtual ~RowSelection() = default;
-    // The selected row, or -1.
-    virtual int selectedRow() const = 0;
-};
 
 struct EnableCommandsServices {
     HotkeyWatcher& watcher;
     RunFlags& runFlags;
     ListTable& scriptTable;
-    const RowSelection& selection;
-    EnableButtons& buttons;
+    const ListSelection& selection;
+    // Only their enabled state is used.
+    TextField& startButton;
+    TextField& disableButton;
     // Tells the user that a start hotkey has no key code.
     Notice& notice;
     // Bound to every enabled script's start hotkey; runs on a new thread per press.

@@ -1,74 +1,54 @@
+#include "fakes/fake_fields.h"
+#include "fakes/recording_notice.h"
 #include "fakes/scripted_hotkey_platform.h"
+#include "fakes/selectable_table.h"
 #include "hotkeys/enable_commands.h"
 #include "hotkeys/hotkey_watcher.h"
 #include "player/run_flags.h"
 #include "storage/marks.h"
-#include "storage/memory_table.h"
 #include "storage/script_table.h"
-#include "support/notice.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnwick {
 namespace {
 
+using testing::FakeTextField;
 using testing::ManualTimers;
 using testing::QueuedThreads;
+using testing::RecordingNotice;
 using testing::ScriptedKeyboard;
-
-class FakeButtons : public EnableButtons {
-  public:
-    std::optional<bool> start;
-    std::optional<bool> disable;
-    void setStartButtonEnabled(bool enabled) override { start = enabled; }
-    void setDisableButtonEnabled(bool enabled) override { disable = enabled; }
-};
-
-class FakeSelection : public RowSelection {
-  public:
-    int row = -1;
-    int selectedRow() const override { return row; }
-};
-
-class RecordedNotices : public Notice {
-  public:
-    std::vector<std::string> texts;
-    void show(const std::string& text) override { texts.push_back(text); }
-};
+using testing::SelectableTable;
 
 using Row = std::vector<std::string>;
+// Enabled states of the Start and the Stop button.
+using Buttons = std::pair<bool, bool>;
+constexpr Buttons forEnabledRow{false, true};
+constexpr Buttons forDisabledRow{true, false};
 
 class EnableCommandsTest : public ::testing::Test {
   protected:
     EnableCommandsTest() {
-        addScript("abc", "F1", marks::disabled);
-        addScript("def", "F1", marks::disabled);
-        addScript("ghi", "F2", marks::disabled);
+        table.addRow({"0", "abc", "F1", "1", marks::disabled, "", "", ""});
+        table.addRow({"1", "def", "F1", "1", marks::disabled, "", "", ""});
+        table.addRow({"2", "ghi", "F2", "1", marks::disabled, "", "", ""});
     }
 
-    void addScript(const std::string& name, const std::string& hotkey, const char* state) {
-        const int row = table.appendRow(std::to_string(table.rowCount()), {});
-        table.setCellText(row, scriptColumn::name, name);
-        table.setCellText(row, scriptColumn::startHotkey, hotkey);
-        table.setCellText(row, scriptColumn::loopCount, "1");
-        table.setCellText(row, scriptColumn::state, state);
+    Buttons buttons() const { return {startButton.isEnabled(), disableButton.isEnabled()}; }
+    void setButtons(Buttons b) {
+        startButton.setEnabled(b.first);
+        disableButton.setEnabled(b.second);
     }
-    Row row(int r) const {
-        Row cells;
-        for (int c = 0; c < scriptColumn::count; ++c)
-            cells.push_back(table.cellText(r, c));
-        return cells;
-    }
-    void startRow(int r) {
-        selection.row = r;
+    void startRow(int row) {
+        table.selectRow(row);
         commands.onStartClicked();
     }
-    void disableRow(int r) {
-        selection.row = r;
+    void disableRow(int row) {
+        table.selectRow(row);
         commands.onDisableClicked();
     }
     // Presses and lets go of a key across two polls; gives the identifiers the runs got.
@@ -81,17 +61,17 @@ class EnableCommandsTest : public ::testing::Test {
         return std::exchange(played, {});
     }
 
-    MemoryTable table{scriptColumn::count};
+    SelectableTable table{scriptColumn::count};
     ScriptedKeyboard keyboard;
     ManualTimers timers;
     QueuedThreads threads;
     HotkeyWatcher watcher{{keyboard, timers, threads}};
     RunFlags runFlags;
-    FakeSelection selection;
-    FakeButtons buttons;
-    RecordedNotices notices;
+    FakeTextField startButton{"启动", true};
+    FakeTextField disableButton{"停用", false};
+    RecordingNotice notice;
     std::vector<int32_t> played;
-    EnableCommands commands{{watcher, runFlags, table, selection, buttons, notices,
+    EnableCommands commands{{watcher, runFlags, table, table, startButton, disableButton, notice,
                              [this](int32_t identifier) { played.push_back(identifier); }}};
 };
 
@@ -102,10 +82,9 @@ TEST_F(EnableCommandsTest, StartBindsTheStartHotkeyToTheRunnerOnItsOwnThread) {
 
     EXPECT_EQ(runFlags.enabled, 1);
     EXPECT_EQ(runFlags.active, 0);
-    EXPECT_EQ(row(0), (Row{"1000001", "abc", "F1", "1", marks::enabled, "", "", ""}));
-    EXPECT_EQ(buttons.start, false);
-    EXPECT_EQ(buttons.disable, true);
-    EXPECT_TRUE(notices.texts.empty());
+    EXPECT_EQ(table.cells(0), (Row{"1000001", "abc", "F1", "1", marks::enabled, "", "", ""}));
+    EXPECT_EQ(buttons(), forEnabledRow);
+    EXPECT_TRUE(notice.shown.empty());
 
     keyboard.press(112);
     timers.tickAll();
@@ -125,15 +104,14 @@ TEST_F(EnableCommandsTest, StartWithAnUnknownHotkeyNameTellsTheUserAndChangesNot
     for (const auto& [hotkey, message] : cases) {
         SCOPED_TRACE(hotkey);
         table.setCellText(2, scriptColumn::startHotkey, hotkey);
-        const Row before = row(2);
-        notices.texts.clear();
+        const Row before = table.cells(2);
+        notice.shown.clear();
         runFlags.enabled = 0;
         runFlags.active = 1;
         startRow(2);
-        EXPECT_EQ(notices.texts, std::vector<std::string>{message});
-        EXPECT_EQ(row(2), before);
-        EXPECT_FALSE(buttons.start.has_value());
-        EXPECT_FALSE(buttons.disable.has_value());
+        EXPECT_EQ(notice.shown, std::vector<std::string>{message});
+        EXPECT_EQ(table.cells(2), before);
+        EXPECT_EQ(buttons(), forDisabledRow);
         // The flags are set before the bind is tried.
         EXPECT_EQ(runFlags.enabled, 1);
         EXPECT_EQ(runFlags.active, 0);
@@ -144,16 +122,15 @@ TEST_F(EnableCommandsTest, StartWithAnUnknownHotkeyNameTellsTheUserAndChangesNot
 TEST_F(EnableCommandsTest, WithNoRowSelectedNeitherButtonDoesAnything) {
     startRow(0);
     runFlags.active = 1;
-    buttons = {};
-    selection.row = -1;
-    const Row before = row(0);
+    setButtons({true, true});
+    table.selectRow(-1);
+    const auto before = table.allRows();
     commands.onStartClicked();
     commands.onDisableClicked();
     commands.onFocusedRowChanged();
     EXPECT_EQ(runFlags.active, 1);
-    EXPECT_EQ(row(0), before);
-    EXPECT_FALSE(buttons.start.has_value());
-    EXPECT_FALSE(buttons.disable.has_value());
+    EXPECT_EQ(table.allRows(), before);
+    EXPECT_EQ(buttons(), Buttons(true, true));
     EXPECT_EQ(pressKey(112), std::vector<int32_t>{1000001});
 }
 
@@ -162,9 +139,8 @@ TEST_F(EnableCommandsTest, DisableReleasesTheBindingAndEmptiesTheIdentifier) {
     startRow(2);
     disableRow(0);
 
-    EXPECT_EQ(row(0), (Row{"", "abc", "F1", "1", marks::disabled, "", "", ""}));
-    EXPECT_EQ(buttons.start, true);
-    EXPECT_EQ(buttons.disable, false);
+    EXPECT_EQ(table.cells(0), (Row{"", "abc", "F1", "1", marks::disabled, "", "", ""}));
+    EXPECT_EQ(buttons(), forDisabledRow);
     EXPECT_TRUE(pressKey(112).empty());
     EXPECT_EQ(pressKey(113), std::vector<int32_t>{1000002});
 
@@ -183,20 +159,19 @@ TEST_F(EnableCommandsTest, RowsWithTheSameHotkeyShareOneBinding) {
     EXPECT_TRUE(pressKey(112).empty());
     // The other row's Stop finds the binding released already and still clears the row.
     disableRow(0);
-    EXPECT_EQ(row(0), (Row{"", "abc", "F1", "1", marks::disabled, "", "", ""}));
+    EXPECT_EQ(table.cells(0), (Row{"", "abc", "F1", "1", marks::disabled, "", "", ""}));
 }
 
 TEST_F(EnableCommandsTest, DisableOnARowThatIsNotEnabledDoesNothing) {
     startRow(0);
-    buttons = {};
     for (const char* state : {marks::disabled, "", "启用 "}) {
         SCOPED_TRACE(state);
         table.setCellText(1, scriptColumn::identifier, "1000001");
         table.setCellText(1, scriptColumn::state, state);
-        const Row before = row(1);
+        const Row before = table.cells(1);
         disableRow(1);
-        EXPECT_EQ(row(1), before);
-        EXPECT_FALSE(buttons.start.has_value());
+        EXPECT_EQ(table.cells(1), before);
+        EXPECT_EQ(buttons(), forEnabledRow);
         EXPECT_EQ(pressKey(112), std::vector<int32_t>{1000001});
     }
 }
@@ -209,32 +184,27 @@ TEST_F(EnableCommandsTest, DisableOnAnEnabledRowWithoutIdentifierReleasesNoOther
         table.setCellText(1, scriptColumn::state, marks::enabled);
         table.setCellText(1, scriptColumn::identifier, identifier);
         disableRow(1);
-        EXPECT_EQ(row(1), (Row{"", "def", "F1", "1", marks::disabled, "", "", ""}));
+        EXPECT_EQ(table.cells(1), (Row{"", "def", "F1", "1", marks::disabled, "", "", ""}));
         EXPECT_EQ(pressKey(112), std::vector<int32_t>{1000001});
         EXPECT_EQ(pressKey(113), std::vector<int32_t>{1000002});
     }
 }
 
 TEST_F(EnableCommandsTest, FocusedRowSetsTheButtonsFromItsState) {
-    struct Case {
-        const char* state;
-        std::optional<bool> start;
-        std::optional<bool> disable;
+    const Buttons untouched{true, true};
+    const std::pair<const char*, Buttons> cases[] = {
+        {marks::enabled, forEnabledRow},
+        {marks::disabled, forDisabledRow},
+        {"", untouched},
+        {marks::yes, untouched},
     };
-    const Case cases[] = {
-        {marks::enabled, false, true},
-        {marks::disabled, true, false},
-        {"", std::nullopt, std::nullopt},
-        {marks::yes, std::nullopt, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.state);
-        table.setCellText(1, scriptColumn::state, c.state);
-        buttons = {};
-        selection.row = 1;
+    for (const auto& [state, expected] : cases) {
+        SCOPED_TRACE(state);
+        table.setCellText(1, scriptColumn::state, state);
+        setButtons(untouched);
+        table.selectRow(1);
         commands.onFocusedRowChanged();
-        EXPECT_EQ(buttons.start, c.start);
-        EXPECT_EQ(buttons.disable, c.disable);
+        EXPECT_EQ(buttons(), expected);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <set>
 #include <vector>
@@ -20,6 +21,9 @@ struct Firing {
     int poll;
     int32_t identifier;
     bool operator==(const Firing&) const = default;
+    friend void PrintTo(const Firing& f, std::ostream* out) {
+        *out << f.identifier << " at poll " << f.poll;
+    }
 };
 
 struct Action {
