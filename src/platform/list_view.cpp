@@ -91,6 +91,11 @@ int ListView::selectedRow() const {
     return int(SendMessageW(handle(), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
 }
 
+void ListView::removeRow(int row) {
+    if (row >= 0 && row < rowCount())
+        SendMessageW(handle(), LVM_DELETEITEM, WPARAM(row), 0);
+}
+
 void ListView::selectRow(int row) {
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;

@@ -2,6 +2,7 @@
 // A report-view list view as a ListTable. Every operation is a message to the control, so any
 // thread may call it: the system carries it out on the thread that owns the control.
 #include "platform/child_control.h"
+#include "storage/list_selection.h"
 #include "storage/list_table.h"
 
 #include <functional>
@@ -17,7 +18,7 @@ struct ListColumn {
     ColumnAlignment alignment = ColumnAlignment::left;
 };
 
-class ListView : public ChildControl, public ListTable {
+class ListView : public ChildControl, public ListTable, public ListSelection {
   public:
     bool create(Window& parent, const ControlArgs& args, const std::vector<ListColumn>& columns);
 
@@ -29,8 +30,8 @@ class ListView : public ChildControl, public ListTable {
     int appendRow(const std::string& firstCell, const RowHead& head) override;
     void setCellText(int row, int column, const std::string& text) override;
 
-    // The first selected row, or -1.
-    int selectedRow() const;
+    int selectedRow() const override;
+    void removeRow(int row) override;
     void selectRow(int row);
 
     std::function<void()> onFocusedRowChanged;

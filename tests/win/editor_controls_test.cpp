@@ -1,7 +1,7 @@
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/edit_box.h"
-#include "platform/editable_list_view.h"
+#include "platform/list_view.h"
 #include "platform/win32.h"
 #include "platform/window.h"
 #include "platform/window_timer.h"
@@ -163,8 +163,8 @@ TEST_F(EditorControlsTest, WindowTimerTicksUntilStopped) {
     EXPECT_EQ(ticks, stoppedAt);
 }
 
-TEST_F(EditorControlsTest, EditableListViewRemovesOneRow) {
-    EditableListView list;
+TEST_F(EditorControlsTest, ListViewRemovesOneRow) {
+    ListView list;
     ASSERT_TRUE(list.create(window, {0, 0, 300, 200}, {{"a", 50}, {"b", 50}}));
     for (const char* text : {"0", "1", "2"})
         list.appendRow(text, {});
@@ -174,7 +174,7 @@ TEST_F(EditorControlsTest, EditableListViewRemovesOneRow) {
     ASSERT_EQ(list.rowCount(), 2);
     EXPECT_EQ(list.cellText(0, 0), "0");
     EXPECT_EQ(list.cellText(1, 0), "2");
-    list.ListView::selectRow(1);
+    list.selectRow(1);
     EXPECT_EQ(list.selectedRow(), 1);
 }
 

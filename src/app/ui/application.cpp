@@ -1,8 +1,8 @@
 #include "app/ui/application.h"
 
 #include "app/ui/main_window.h"
+#include "app/ui/process_parts.h"
 #include "platform/process.h"
-#include "platform/win32_file_system.h"
 #include "support/ui/skin_startup.h"
 
 #include <cstdint>
@@ -10,14 +10,12 @@
 namespace tarnwick {
 namespace {
 
-// Process-wide state. Created once and never destroyed: runner and worker threads may still use
-// it when the process ends, and the system reclaims it then.
+// Never destroyed, like the parts it holds (see ProcessParts).
 struct ProcessState {
     explicit ProcessState(const std::string& runDirectory)
-        : paths(runDirectory), mainWindow(files, paths) {}
+        : parts(runDirectory), mainWindow(parts) {}
 
-    platform::Win32FileSystem files;
-    DataPaths paths;
+    ProcessParts parts;
     uintptr_t gdiPlusTokens[2] = {0, 0};
     MainWindow mainWindow;
 };

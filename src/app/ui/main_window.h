@@ -1,29 +1,38 @@
 #pragma once
-// The main window "Tarnwick1.0": it creates its controls and forwards their events to the
-// controller; what the window does lives there.
+// The main window "Tarnwick1.0": it creates its controls and the controllers behind them, and
+// forwards the controls' events; what the window does lives in the controllers.
 #include "app/main_window_controller.h"
+#include "app/script_list_commands.h"
+#include "editor/ui/control_text.h"
+#include "editor/ui/editor_launcher.h"
+#include "hotkeys/enable_commands.h"
 #include "platform/button.h"
+#include "platform/input_box.h"
 #include "platform/list_view.h"
+#include "platform/message_box.h"
 #include "platform/popup_menu.h"
+#include "platform/task_modal_notice.h"
 #include "platform/tray_icon.h"
 #include "platform/window.h"
+#include "player/runner_shell.h"
+#include "player/script_runner.h"
+#include "schedule/schedule_check.h"
+#include "schedule/schedule_commands.h"
 
 #include <memory>
 
 namespace tarnwick {
 
-class FileSystem;
+struct ProcessParts;
 
-class MainWindow : public MainShell {
+class MainWindow : public MainShell, public RunnerShell {
   public:
-    MainWindow(FileSystem& files, const DataPaths& paths);
+    explicit MainWindow(ProcessParts& process);
 
-    // Creates the window and its controls and runs the start-up steps; then shows it.
+    // Creates the window and its controls, runs the start-up steps, then shows it.
     bool create();
 
-    platform::ListView& scriptList() { return scriptList_; }
-    platform::PopupMenu& listMenu() { return listMenu_; }
-
+    // MainShell, on the user-interface thread.
     void showWindow() override;
     void hideWindow() override;
     void showTrayIcon(const std::string& tip) override;
@@ -32,11 +41,19 @@ class MainWindow : public MainShell {
     void showSecondInstanceError() override;
     void endProcess(int exitCode) override;
 
+    // RunnerShell, from runner threads: each is a message to the window, carried out on the
+    // user-interface thread.
+    void setWindowVisible(bool visible) override;
+    void setCaption(const std::string& caption) override;
+
   private:
     void createControls();
+    void createControllers();
+    void connectEvents();
+    void startScheduleWorker();
+    void chooseRunTime();
 
-    FileSystem& files_;
-    DataPaths paths_;
+    ProcessParts& process_;
     platform::Window window_;
     platform::Button startButton_;
     platform::Button disableButton_;
@@ -50,6 +67,17 @@ class MainWindow : public MainShell {
     platform::PopupMenu trayMenu_;
     std::unique_ptr<InstanceMark> instance_;
     std::unique_ptr<MainWindowController> controller_;
+    std::unique_ptr<platform::InputBox> prompt_;
+    std::unique_ptr<platform::NoticeBox> notice_;
+    std::unique_ptr<EditorLauncher> editor_;
+    std::unique_ptr<ScriptListCommands> listCommands_;
+    std::unique_ptr<ScriptRunner> runner_;
+    std::unique_ptr<ScheduleCommands> scheduleCommands_;
+    std::unique_ptr<ScheduleCheck> scheduleCheck_;
+    ControlText startButtonState_{startButton_};
+    ControlText disableButtonState_{disableButton_};
+    platform::TaskModalNotice hotkeyNotice_;
+    std::unique_ptr<EnableCommands> enableCommands_;
 };
 
 } // namespace tarnwick

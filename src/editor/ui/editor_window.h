@@ -11,7 +11,7 @@
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/edit_box.h"
-#include "platform/editable_list_view.h"
+#include "platform/list_view.h"
 #include "platform/label.h"
 #include "platform/message_box.h"
 #include "platform/popup_menu.h"
@@ -72,7 +72,7 @@ class EditorWindow : public EditorShell {
     platform::EditBox nameEdit_;
     platform::ComboBox startHotkeyCombo_;
     platform::EditBox loopEdit_;
-    platform::EditableListView stepList_;
+    platform::ListView stepList_;
     platform::Label cursorLabel_;
     platform::EditBox positionEdit_;
     platform::ComboBox mouseActionCombo_;
