@@ -10,7 +10,7 @@ int messageBox(HWND owner, const std::string& text, const std::string& title, un
 }
 
 void NoticeBox::show(const std::string& text) {
-    messageBox(owner_, text, "提示", boxFlags::information);
+    messageBox(owner_, text, "提示", boxFlags::information | boxFlags::ok | extraFlags_);
 }
 
 } // namespace tarnwick::platform

@@ -11,7 +11,6 @@
 #include "platform/list_view.h"
 #include "platform/message_box.h"
 #include "platform/popup_menu.h"
-#include "platform/task_modal_notice.h"
 #include "platform/tray_icon.h"
 #include "platform/window.h"
 #include "player/runner_shell.h"
@@ -76,7 +75,7 @@ class MainWindow : public MainShell, public RunnerShell {
     std::unique_ptr<ScheduleCheck> scheduleCheck_;
     ControlText startButtonState_{startButton_};
     ControlText disableButtonState_{disableButton_};
-    platform::TaskModalNotice hotkeyNotice_;
+    platform::NoticeBox hotkeyNotice_ = platform::NoticeBox::taskModal();
     std::unique_ptr<EnableCommands> enableCommands_;
 };
 
