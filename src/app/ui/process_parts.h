@@ -36,8 +36,9 @@ struct ProcessParts {
     platform::Win32KeyStates keyStates;
     platform::Win32ThreadTimers timers;
     platform::Win32Threads threads;
-    // Created on the user-interface thread, which runs its poll.
-    HotkeyWatcher watcher{{keyStates, timers, threads}};
+    // Created on the user-interface thread, which runs its poll. Reading only the modifiers
+    // and the registry's keys fires exactly as reading all 255 does, at a fraction of the cost.
+    HotkeyWatcher watcher{{keyStates, timers, threads}, KeySampling::registryKeys};
     WatcherCaptureKeys captureKeys{watcher};
     platform::Win32InputPrimitives input;
     platform::Win32Waiter waiter;
