@@ -1,0 +1,35 @@
+#pragma once
+// Playing scripts as a user does: the Start and Stop buttons on a selected row, a hotkey
+// press, and the run as it shows from outside (the main window hidden, a tray icon instead).
+#include <cstdint>
+
+#include "driver/main_window.h"
+#include "driver/polling.h"
+
+namespace e2e {
+
+namespace tableColumn {
+inline constexpr int binding = 0;
+inline constexpr int name = 1;
+inline constexpr int state = 4;
+inline constexpr int armed = 5;
+inline constexpr int runTime = 6;
+inline constexpr int done = 7;
+} // namespace tableColumn
+
+// Select the row and press "启动" / "停用"; true once column 4 shows the new state.
+bool enableScript(const MainWindow& window, int row);
+bool disableScript(const MainWindow& window, int row);
+
+// Waits until key state and window under the cursor have settled, so the press is not lost
+// to a key-state reset, then presses the key. Gives the QueryPerformanceCounter ticks at the
+// moment the key went down.
+int64_t pressHotkey(unsigned short virtualKey);
+
+// A run shows as the main window hidden and one tray icon; its end as the reverse.
+bool waitForRunToShow(const MainWindow& window, milliseconds timeout = defaultTimeout);
+bool waitForRunToEnd(const MainWindow& window, milliseconds timeout = defaultTimeout);
+
+int64_t performanceTicks();
+
+} // namespace e2e
