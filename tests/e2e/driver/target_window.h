@@ -25,6 +25,8 @@ struct TargetEvent {
     std::wstring text; // the clipboard text at a paste
 };
 
+std::ostream& operator<<(std::ostream& out, const TargetEvent& event);
+
 class TargetWindow {
   public:
     // Starts the target with the caption at the screen rectangle and waits for its window.
