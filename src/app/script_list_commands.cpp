@@ -5,7 +5,6 @@
 #include "editor/edit_context.h"
 #include "editor/editor_opener.h"
 #include "storage/file_system.h"
-#include "storage/find_row.h"
 #include "storage/list_file.h"
 #include "storage/list_selection.h"
 #include "storage/list_table.h"
@@ -34,7 +33,7 @@ void ScriptListCommands::addScript() {
     case ScriptNameProblem::none:
         break;
     }
-    if (findRow(s_.scripts, scriptColumn::name, name) >= 0) {
+    if (nameTaken(name)) {
         s_.notice.show(nameTakenNotice);
         return;
     }
@@ -101,6 +100,14 @@ void ScriptListCommands::openForEditing() {
 void ScriptListCommands::showListMenu() {
     if (s_.selection.selectedRow() >= 0)
         s_.popUpListMenu();
+}
+
+bool ScriptListCommands::nameTaken(const std::string& name) const {
+    for (int row = 0; row < s_.scripts.rowCount(); ++row) {
+        if (shareFolder(s_.scripts.cellText(row, scriptColumn::name), name))
+            return true;
+    }
+    return false;
 }
 
 void ScriptListCommands::saveCatalogue() {

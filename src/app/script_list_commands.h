@@ -7,6 +7,7 @@
 #include "storage/data_paths.h"
 
 #include <functional>
+#include <string>
 
 namespace tarnwick {
 
@@ -51,6 +52,8 @@ class ScriptListCommands {
     void showListMenu();
 
   private:
+    // Taken also in other letter case: such a name would address the same folder.
+    bool nameTaken(const std::string& name) const;
     void saveCatalogue();
     // True when the editor was open: it is brought forward, and the context it works with is
     // left alone.

@@ -20,11 +20,34 @@ bool isForbiddenByte(unsigned char b) {
     return forbidden.find(char(b)) != std::string_view::npos;
 }
 
-std::string upperAscii(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
+// The lower-case letters of a GBK row: its trail bytes and how far below them the capitals lie.
+struct LowerCaseRun {
+    unsigned char lead;
+    unsigned char first;
+    unsigned char last;
+    unsigned char offset;
+};
+constexpr std::array<LowerCaseRun, 3> lowerCaseRuns{{
+    {0xA3, 0xE1, 0xFA, 0x20}, // full-width Latin
+    {0xA6, 0xC1, 0xD8, 0x20}, // Greek
+    {0xA7, 0xD1, 0xF1, 0x30}, // Cyrillic
+}};
+
+// The name with every letter a capital, characters kept whole.
+std::string capitalised(std::string_view name) {
+    std::string out(name);
+    for (size_t i = 0; i < out.size(); ++i) {
+        const auto b = static_cast<unsigned char>(out[i]);
+        if (isGbkLeadByte(b) && i + 1 < out.size()) {
+            const auto trail = static_cast<unsigned char>(out[i + 1]);
+            for (const LowerCaseRun& run : lowerCaseRuns) {
+                if (b == run.lead && trail >= run.first && trail <= run.last)
+                    out[i + 1] = char(trail - run.offset);
+            }
+            ++i;
+        } else if (b >= 'a' && b <= 'z') {
+            out[i] = char(b - 'a' + 'A');
+        }
     }
     return out;
 }
@@ -34,7 +57,7 @@ bool isDeviceName(std::string_view name) {
     std::string_view base = name.substr(0, name.find('.'));
     while (!base.empty() && base.back() == ' ')
         base.remove_suffix(1);
-    const std::string upper = upperAscii(base);
+    const std::string upper = capitalised(base);
     constexpr std::array<std::string_view, 6> plain{"CON", "PRN",    "AUX",
                                                     "NUL", "CONIN$", "CONOUT$"};
     for (std::string_view device : plain) {
@@ -46,6 +69,10 @@ bool isDeviceName(std::string_view name) {
 }
 
 } // namespace
+
+bool shareFolder(std::string_view a, std::string_view b) {
+    return capitalised(a) == capitalised(b);
+}
 
 ScriptNameProblem checkScriptName(std::string_view name) {
     if (name.find_first_not_of(" \t") == std::string_view::npos)

@@ -17,4 +17,9 @@ enum class ScriptNameProblem {
 // separator.
 ScriptNameProblem checkScriptName(std::string_view name);
 
+// Windows compares folder names without regard to letter case, so two names that differ only
+// in it (abc and ABC, or in the full-width, Greek or Cyrillic letters of GBK) would share one
+// folder and overwrite each other's files.
+bool shareFolder(std::string_view a, std::string_view b);
+
 } // namespace tarnwick

@@ -88,8 +88,6 @@ class EditorFlowTest : public ::testing::Test {
     Process* process = nullptr;
     MainWindow main{nullptr};
 
-    void SetUp() override { startProgram(); }
-
     void startProgram() {
         process = &run.start();
         main = waitForMainWindow(*process);
@@ -179,6 +177,7 @@ class EditorFlowTest : public ::testing::Test {
 };
 
 TEST_F(EditorFlowTest, NewScriptOpensTheEditorWithItsStartFields) {
+    ASSERT_NO_FATAL_FAILURE(startProgram());
     const std::wstring name = L"abc";
     EditorWindow editor = addScript(name);
     ASSERT_TRUE(editor.handle());
@@ -268,6 +267,7 @@ TEST_F(EditorFlowTest, RefusedNamesLeaveNoFolderAndNoRow) {
     };
     const Case cases[] = {
         {"a name taken already", L"abc", L"已存在同命名"},
+        {"the same name in capitals, which names the same folder", L"ABC", L"已存在同命名"},
         {"an empty name", L"", L"请输入名称"},
         {"a colon, which no folder name holds", L"a:b", L"名称不能用作文件夹名,请更换!"},
         {"a device name", L"CON", L"名称不能用作文件夹名,请更换!"},
@@ -275,11 +275,16 @@ TEST_F(EditorFlowTest, RefusedNamesLeaveNoFolderAndNoRow) {
         {"a trailing full stop", L"ab.", L"名称不能用作文件夹名,请更换!"},
         {"a way out of the data directory", L"..\\x", L"名称不能用作文件夹名,请更换!"},
     };
-    const ListRow existing{L"", L"abc", L"F1", L"1", L"停用", L"×", L"", L"×"};
+    // An existing script with its own settings and steps, which no refused name may touch.
+    const ListRow existing{L"", L"abc", L"F5", L"3", L"停用", L"×", L"", L"×"};
     const std::string catalogue = listFileBytes({existing});
-    process->terminate();
+    const std::string settings = gbk(L"[启动热键]\r\n热键=F5\r\n[停止热键]\r\n热键=F2\r\n"
+                                     L"[直接插入]\r\n是否=否\r\n[无限循环]\r\n循环=3\r\n");
+    const std::string steps = listFileBytes({capturedStep({10, 20}, L"600")});
     writeFileBytes(run.catalogueFile(), catalogue);
-    startProgram();
+    writeFileBytes(settingsFile(L"abc"), settings);
+    writeFileBytes(stepFile(L"abc"), steps);
+    ASSERT_NO_FATAL_FAILURE(startProgram());
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -288,9 +293,11 @@ TEST_F(EditorFlowTest, RefusedNamesLeaveNoFolderAndNoRow) {
         EXPECT_FALSE(findTopWindow(process->id(), editorCaption)) << "the editor opened";
         EXPECT_TRUE(main.isVisible());
         EXPECT_THAT(main.scriptTable().rows(), ElementsAre(ElementsAreArray(existing)));
-        EXPECT_THAT(entriesOf(run.dataDirectory()), ElementsAre(L"任务列表.dat"));
+        EXPECT_THAT(entriesOf(run.dataDirectory()), ElementsAre(L"abc", L"任务列表.dat"));
         EXPECT_THAT(entriesOf(run.directory()), ElementsAre(L"Tarnwick.exe", L"data", L"img"));
         EXPECT_THAT(readFileBytes(run.catalogueFile()), Optional(catalogue));
+        EXPECT_THAT(readFileBytes(settingsFile(L"abc")), Optional(settings));
+        EXPECT_THAT(readFileBytes(stepFile(L"abc")), Optional(steps));
     }
 
     // A cancelled input box changes nothing and says nothing.
@@ -306,6 +313,7 @@ TEST_F(EditorFlowTest, RefusedNamesLeaveNoFolderAndNoRow) {
 TEST_F(EditorFlowTest, CapturedChangedAndMovedStepsAreSavedReopenedAndPlayed) {
     const std::wstring name = L"登录脚本";
     TargetWindow target(L"e2e target", targetPlace);
+    ASSERT_NO_FATAL_FAILURE(startProgram());
     const Point first{200, 880}, second{400, 900}, third{600, 920}, moved{450, 950};
 
     EditorWindow editor = addScript(name);
