@@ -466,6 +466,80 @@ TEST_F(EditorFlowTest, CapturedChangedAndMovedStepsAreSavedReopenedAndPlayed) {
             EXPECT_EQ(key->wParam, static_cast<uint64_t>(VK_F5));
     }
     EXPECT_TRUE(waitForTrayIconCount(0)) << "the run's tray icon stays";
+
+    // An enabled script cannot be edited.
+    doubleClick(main.scriptTable().rowCentre(0));
+    EXPECT_FALSE(waitForEditorWindow(*process, quietTime).handle());
+}
+
+TEST_F(EditorFlowTest, ExistingScriptOpensWithItsStepsAndItsMenuSavesAtOnce) {
+    // The hidden key count and a text with separators must travel with their steps.
+    const ListRow a{L"10,20", L"左键双击", L"250", L"下滚动", L"3", L"x|y,z", L"65", L"7"};
+    const ListRow b{L"-30,40", L"右键单击", L"600", L"无事件", L"0", L"无内容", L"无事件", L"1"};
+    const ListRow c{L"50,60", L"", L"0", L"上滚动", L"1", L"运行", L"13", L"2"};
+    const std::vector<ListRow> scripts{
+        {L"", L"甲", L"F2", L"1", L"停用", L"×", L"", L"×"},
+        {L"", L"乙", L"F1", L"4", L"停用", L"×", L"", L"×"},
+    };
+    writeFileBytes(run.catalogueFile(), listFileBytes(scripts));
+    writeFileBytes(settingsFile(L"乙"), gbk(L"[启动热键]\r\n热键=F1\r\n[停止热键]\r\n热键=F2\r\n"
+                                            L"[直接插入]\r\n是否=否\r\n[无限循环]\r\n循环=4\r\n"));
+    writeFileBytes(stepFile(L"乙"), listFileBytes({a, b, c}));
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+
+    doubleClick(main.scriptTable().rowCentre(1));
+    EditorWindow editor = waitForEditorWindow(*process);
+    ASSERT_TRUE(editor.handle()) << "double-click on the row opened no editor";
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_EQ(windowText(editor.nameEdit()), L"乙");
+    EXPECT_EQ(windowText(editor.startHotkeyCombo()), L"F1");
+    EXPECT_EQ(windowText(editor.loopEdit()), L"4");
+    RemoteListView steps = editor.stepTable();
+    ASSERT_THAT(steps.rows(),
+                ElementsAre(ElementsAreArray(a), ElementsAreArray(b), ElementsAreArray(c)));
+
+    // Another script holds F2: the choice is refused and the box goes back to F1.
+    ASSERT_TRUE(chooseComboEntry(editor.startHotkeyCombo(), 1));
+    answerNotice(L"热键已有相同请更换!");
+    EXPECT_EQ(windowText(editor.startHotkeyCombo()), L"F1");
+    EXPECT_EQ(main.scriptTable().cellText(1, 2), L"F1");
+    EXPECT_THAT(profileValues(readFileBytes(settingsFile(L"乙")).value_or("")),
+                ::testing::Contains(ProfileValue{L"启动热键", L"热键", L"F1"}));
+
+    // A step loaded for changing is dropped when another row is chosen: F9 appends again,
+    // with the loaded fields and the new position.
+    doubleClick(steps.rowCentre(0));
+    ASSERT_TRUE(waitUntil([&] { return editor.button(L"确定修改") != nullptr; }));
+    EXPECT_EQ(windowText(editor.mouseActionCombo()), L"左键双击");
+    EXPECT_EQ(windowText(editor.wheelActionCombo()), L"下滚动");
+    EXPECT_EQ(windowText(editor.keyEdit()), L"65");
+    EXPECT_TRUE(isEnabled(editor.keyEdit()));
+    EXPECT_FALSE(isChecked(editor.noKeyCheck()));
+    EXPECT_EQ(windowText(editor.keyCountEdit()), L"7");
+    click(steps.rowCentre(2));
+    ASSERT_TRUE(waitUntil([&] { return editor.button(L"确定保存") != nullptr; }))
+        << "choosing another row kept the change";
+    const Point at{300, 900};
+    captureAt(editor, at, VK_F9);
+    ASSERT_TRUE(waitUntil([&] { return steps.rowCount() == 4; })) << "F9 appended nothing";
+    ListRow appended = a;
+    appended[0] = L"300,900";
+    EXPECT_THAT(steps.row(3), ElementsAreArray(appended));
+
+    // "删除" and "清空" write the step file at once.
+    chooseStepMenuItem(editor, 0, deleteItem);
+    EXPECT_TRUE(waitUntil([&] {
+        return readFileBytes(stepFile(L"乙")) == listFileBytes({b, c, appended});
+    })) << "删除 did not save";
+    // Another row: a second right click on the same spot this soon is a double click.
+    chooseStepMenuItem(editor, 1, clearItem);
+    EXPECT_TRUE(waitUntil([&] { return readFileBytes(stepFile(L"乙")) == std::string(); }))
+        << "清空 did not save an empty list";
+    EXPECT_EQ(steps.rowCount(), 0);
+
+    closeEditor(editor);
+    EXPECT_THAT(readFileBytes(stepFile(L"乙")), Optional(std::string()));
+    EXPECT_THAT(readFileBytes(run.catalogueFile()), Optional(listFileBytes(scripts)));
 }
 
 } // namespace

@@ -27,6 +27,14 @@ void tap(unsigned short virtualKey) {
     std::this_thread::sleep_for(betweenKeys);
 }
 
+// The list of an open drop-down box is a window of its own at the top level.
+HWND openDropDownList() {
+    for (HWND list : topWindowsOfClass(L"ComboLBox"))
+        if (IsWindowVisible(list))
+            return list;
+    return nullptr;
+}
+
 bool isDropped(HWND combo) {
     return sendWithTimeout(combo, CB_GETDROPPEDSTATE, 0, 0).value_or(0) != 0;
 }
@@ -56,15 +64,19 @@ void retypeField(HWND edit, const std::wstring& text) {
 
 bool chooseComboEntry(HWND combo, int index) {
     click(screenCentre(combo));
-    if (!waitUntil([&] { return isDropped(combo); }))
+    HWND list = waitFor(openDropDownList);
+    if (!list)
         return false;
     settleInput();
-    const int current = static_cast<int>(sendWithTimeout(combo, CB_GETCURSEL, 0, 0).value_or(0));
-    for (int i = current; i < index; ++i)
-        tap(VK_DOWN);
-    for (int i = current; i > index; --i)
-        tap(VK_UP);
-    tap(VK_RETURN);
+    sendWithTimeout(list, LB_SETTOPINDEX, static_cast<uintptr_t>(index), 0);
+    const int top = static_cast<int>(sendWithTimeout(list, LB_GETTOPINDEX, 0, 0).value_or(0));
+    const int itemHeight =
+        static_cast<int>(sendWithTimeout(combo, CB_GETITEMHEIGHT, 0, 0).value_or(0));
+    RECT client{};
+    GetClientRect(list, &client);
+    POINT entry{client.right / 2, (index - top) * itemHeight + itemHeight / 2};
+    ClientToScreen(list, &entry);
+    click({entry.x, entry.y});
     return waitUntil([&] { return !isDropped(combo); });
 }
 

@@ -15,8 +15,8 @@ namespace e2e {
 void typeCharacters(const std::wstring& text);
 // Clicks into the edit box, deletes what it holds key by key and types the text.
 void retypeField(HWND edit, const std::wstring& text);
-// Opens the drop-down list with a click, walks to the entry with the arrow keys and takes it
-// with Enter. False if the list does not open or close in time.
+// Opens the drop-down list with a click and clicks the entry. False if the list does not open
+// or close in time.
 bool chooseComboEntry(HWND combo, int index);
 // Lets wine's key state settle after a focus or pointer change, so the next key is not
 // released behind the test's back.
