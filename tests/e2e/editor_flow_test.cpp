@@ -131,16 +131,19 @@ class EditorFlowTest : public ::testing::Test {
         return editor;
     }
 
-    // Points the mouse, waits until the editor's cursor label shows the point, as a user
-    // watches it, then presses the capture key.
-    static void captureAt(const EditorWindow& editor, Point at, unsigned short key,
-                          milliseconds hold = defaultKeyHold) {
+    // Points the mouse and waits until the editor's cursor label shows the point, as a user
+    // watches it before pressing a capture key.
+    static void pointAt(const EditorWindow& editor, Point at) {
         moveCursor(at);
         const std::wstring shown = std::to_wstring(at.x) + L"," + std::to_wstring(at.y);
         ASSERT_TRUE(waitUntil([&] { return windowText(editor.cursorLabel()) == shown; }))
             << "the cursor label never showed " << testing::PrintToString(shown);
         settleInput();
-        pressKey(key, hold);
+    }
+
+    static void captureAt(const EditorWindow& editor, Point at, unsigned short key) {
+        ASSERT_NO_FATAL_FAILURE(pointAt(editor, at));
+        pressKey(key);
     }
 
     // A key held down as a user holds it: the keyboard repeats its key-down until release.
@@ -327,9 +330,7 @@ TEST_F(EditorFlowTest, CapturedChangedAndMovedStepsAreSavedReopenedAndPlayed) {
     ASSERT_EQ(windowText(editor.intervalEdit()), L"100");
 
     // Held down, F9 adds one step, not one per repeated key-down.
-    moveCursor(first);
-    ASSERT_TRUE(waitUntil([&] { return windowText(editor.cursorLabel()) == L"200,880"; }));
-    settleInput();
+    ASSERT_NO_FATAL_FAILURE(pointAt(editor, first));
     holdKey(VK_F9, 600ms);
     ASSERT_TRUE(waitUntil([&] { return steps.rowCount() >= 1; })) << "F9 captured nothing";
     std::this_thread::sleep_for(quietTime);
