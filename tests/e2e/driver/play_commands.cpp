@@ -33,10 +33,15 @@ bool disableScript(const MainWindow& window, int row) {
     return pressButtonOnRow(window, row, L"停用", L"停用");
 }
 
-int64_t pressHotkey(unsigned short virtualKey) {
+int64_t pressHotkey(unsigned short virtualKey, const std::function<void()>& whileHeld) {
     std::this_thread::sleep_for(settleTime);
+    const auto start = std::chrono::steady_clock::now();
     const int64_t down = performanceTicks();
-    pressKey(virtualKey);
+    keyDown(virtualKey);
+    if (whileHeld)
+        whileHeld();
+    std::this_thread::sleep_until(start + defaultKeyHold);
+    keyUp(virtualKey);
     return down;
 }
 

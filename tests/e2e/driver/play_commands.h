@@ -2,6 +2,7 @@
 // Playing scripts as a user does: the Start and Stop buttons on a selected row, a hotkey
 // press, and the run as it shows from outside (the main window hidden, a tray icon instead).
 #include <cstdint>
+#include <functional>
 
 #include "driver/main_window.h"
 #include "driver/polling.h"
@@ -23,8 +24,9 @@ bool disableScript(const MainWindow& window, int row);
 
 // Waits until key state and window under the cursor have settled, so the press is not lost
 // to a key-state reset, then presses the key. Gives the QueryPerformanceCounter ticks at the
-// moment the key went down.
-int64_t pressHotkey(unsigned short virtualKey);
+// moment the key went down. whileHeld runs as soon as the key is down; the key goes up once it
+// has returned and the hold has passed.
+int64_t pressHotkey(unsigned short virtualKey, const std::function<void()>& whileHeld = {});
 
 // A run shows as the main window hidden and one tray icon; its end as the reverse.
 bool waitForRunToShow(const MainWindow& window, milliseconds timeout = defaultTimeout);
