@@ -1,5 +1,7 @@
 #include "storage/profile_text.h"
 
+#include "storage/gbk_case.h"
+
 #include <vector>
 
 namespace tarnwick {
@@ -15,27 +17,6 @@ std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && isBlank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-bool isLeadByte(unsigned char c) {
-    return c >= 0x81 && c <= 0xFE;
-}
-
-// Folds a double-byte GBK letter to its lower-case partner.
-unsigned foldDoubleByte(unsigned char lead, unsigned char trail) {
-    const unsigned code = unsigned(lead) << 8 | trail;
-    auto inRange = [&](unsigned first, unsigned last) { return code >= first && code <= last; };
-    if (inRange(0xA3C1, 0xA3DA)) // full-width A-Z
-        return code + 0x20;
-    if (inRange(0xA6A1, 0xA6B8)) // Greek capitals
-        return code + 0x20;
-    if (inRange(0xA7A1, 0xA7C1)) // Cyrillic capitals
-        return code + 0x30;
-    return code;
-}
-
-unsigned char foldAscii(unsigned char c) {
-    return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
 }
 
 struct Line {
@@ -103,7 +84,7 @@ Location locate(std::string_view text, const std::vector<Line>& lines, std::stri
         if (auto name = sectionName(content)) {
             if (inSection)
                 break;
-            if (profileNamesEqual(*name, section)) {
+            if (equalIgnoringCase(*name, section)) {
                 inSection = true;
                 where.sectionLine = i;
                 where.lastEntryLine = i;
@@ -113,7 +94,7 @@ Location locate(std::string_view text, const std::vector<Line>& lines, std::stri
         if (!inSection || trimBlanks(content).empty())
             continue;
         where.lastEntryLine = i;
-        if (profileNamesEqual(parseEntry(content).key, key)) {
+        if (equalIgnoringCase(parseEntry(content).key, key)) {
             where.keyLine = i;
             break;
         }
@@ -122,31 +103,6 @@ Location locate(std::string_view text, const std::vector<Line>& lines, std::stri
 }
 
 } // namespace
-
-bool profileNamesEqual(std::string_view a, std::string_view b) {
-    size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        const auto ca = static_cast<unsigned char>(a[i]);
-        const auto cb = static_cast<unsigned char>(b[j]);
-        const bool wideA = isLeadByte(ca) && i + 1 < a.size();
-        const bool wideB = isLeadByte(cb) && j + 1 < b.size();
-        if (wideA != wideB)
-            return false;
-        if (wideA) {
-            if (foldDoubleByte(ca, static_cast<unsigned char>(a[i + 1])) !=
-                foldDoubleByte(cb, static_cast<unsigned char>(b[j + 1])))
-                return false;
-            i += 2;
-            j += 2;
-        } else {
-            if (foldAscii(ca) != foldAscii(cb))
-                return false;
-            ++i;
-            ++j;
-        }
-    }
-    return i == a.size() && j == b.size();
-}
 
 std::optional<std::string> profileValue(std::string_view text, std::string_view section,
                                         std::string_view key) {

@@ -8,10 +8,6 @@
 
 namespace tarnwick {
 
-// Case-insensitive comparison of two GBK texts: ASCII letters and the double-byte full-width,
-// Greek and Cyrillic letters fold; every other byte compares as it is.
-bool profileNamesEqual(std::string_view a, std::string_view b);
-
 // The value of the first matching key of the first matching section, or nothing.
 std::optional<std::string> profileValue(std::string_view text, std::string_view section,
                                         std::string_view key);

@@ -1,3 +1,4 @@
+#include "storage/gbk_case.h"
 #include "storage/profile_text.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ TEST(ProfileText, ReadsTheFirstMatchTrimmedAndUnquoted) {
         EXPECT_EQ(profileValue(text, c.section, c.key), c.value) << c.section << "/" << c.key;
 }
 
-TEST(ProfileText, NamesFoldCaseWithoutBreakingDoubleByteCharacters) {
+TEST(GbkCase, LettersFoldWithoutBreakingDoubleByteCharacters) {
     struct Case {
         const char* a;
         const char* b;
@@ -63,7 +64,7 @@ TEST(ProfileText, NamesFoldCaseWithoutBreakingDoubleByteCharacters) {
         {"a\x81", "A\x81", true}, // a lone lead byte at the end compares as a byte
     };
     for (const Case& c : cases)
-        EXPECT_EQ(profileNamesEqual(c.a, c.b), c.equal) << c.a << " vs " << c.b;
+        EXPECT_EQ(equalIgnoringCase(c.a, c.b), c.equal) << c.a << " vs " << c.b;
 }
 
 } // namespace
