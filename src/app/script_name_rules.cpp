@@ -3,7 +3,6 @@
 #include "storage/gbk_case.h"
 
 #include <array>
-#include <string>
 
 namespace tarnwick {
 namespace {
