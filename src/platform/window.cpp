@@ -56,7 +56,7 @@ Window::~Window() {
 bool Window::create(const WindowArgs& args) {
     registerClassOnce();
     const std::wstring caption = widen(args.caption);
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     HWND hwnd =
         CreateWindowExW(WS_EX_CONTROLPARENT, className, caption.c_str(), style, args.x, args.y,
                         args.width, args.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
