@@ -3,10 +3,12 @@
 # Sets WINEPREFIX, WINEDEBUG, DISPLAY (starting an Xvfb of our own when asked or when none is
 # set), LOCPATH, and registers a cleanup that stops only what was started here.
 WINE64=/usr/lib/wine/wine64
+# Called by path: the wine64 package alone puts no wineserver on PATH.
+WINESERVER=/usr/lib/wine/wineserver
 TARNWICK_XVFB_PID=""
 
 wine_env_cleanup() {
-    [ -n "${WINEPREFIX:-}" ] && WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true
+    [ -n "${WINEPREFIX:-}" ] && WINEPREFIX="$WINEPREFIX" "$WINESERVER" -k 2>/dev/null || true
     [ -n "$TARNWICK_XVFB_PID" ] && kill "$TARNWICK_XVFB_PID" 2>/dev/null || true
 }
 
@@ -47,7 +49,7 @@ wine_env_prepare() {
         LC_ALL=zh_CN.UTF-8 "$WINE64" wineboot -i >/dev/null 2>&1 || true
         # Without a window manager, hiding a managed window stalls the UI thread for seconds.
         "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-        WINEPREFIX="$WINEPREFIX" wineserver -w
+        WINEPREFIX="$WINEPREFIX" "$WINESERVER" -w
         touch "$WINEPREFIX/.tarnwick-ready"
     fi
 }
