@@ -6,6 +6,7 @@
 #include "platform/win32_input_primitives.h"
 #include "platform/win32_precise_delay.h"
 #include "player/run_flags.h"
+#include "player/run_pace.h"
 #include "player/runner_shell.h"
 #include "player/script_runner.h"
 #include "storage/memory_table.h"
@@ -84,18 +85,24 @@ int main() {
                 "(limit 1%%)\n",
                 played, due, (played - due) * 100.0 / due);
 
-    // Where the time over goes: the same waits and moves on their own.
+    // Where the time over goes: the same waits, plain and paced as a run paces them, and the
+    // moves on their own.
     double partStart = bench::nowMs();
     for (int i = 0; i < 200; ++i)
         waiter.wait(100);
     const double waits = bench::nowMs() - partStart - due;
     partStart = bench::nowMs();
+    RunPace pace(waiter);
+    for (int i = 0; i < 200; ++i)
+        pace.wait(100);
+    const double pacedWaits = bench::nowMs() - partStart - due;
+    partStart = bench::nowMs();
     for (int i = 0; i < 200; ++i)
         input.moveCursor(100 + i, 200);
     const double moves = bench::nowMs() - partStart;
-    std::printf(
-        "of which: 200 waits of 100 ms alone %.1f ms over, 200 cursor moves alone %.1f ms\n", waits,
-        moves);
+    std::printf("of which: 200 waits of 100 ms alone %.1f ms over plain, %.1f ms paced; 200 "
+                "cursor moves alone %.1f ms\n",
+                waits, pacedWaits, moves);
     files.removeTree(paths.dataDirectory());
     return 0;
 }

@@ -89,4 +89,18 @@ void Win32Waiter::wait(int32_t milliseconds) {
     preciseDelay(milliseconds, delay::milliseconds);
 }
 
+int64_t Win32Waiter::nowMicroseconds() {
+    static const int64_t ticksPerSecond = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return int64_t(frequency.QuadPart);
+    }();
+    LARGE_INTEGER ticks;
+    QueryPerformanceCounter(&ticks);
+    // Split so the product cannot overflow at any counter frequency.
+    const int64_t whole = ticks.QuadPart / ticksPerSecond;
+    const int64_t part = ticks.QuadPart % ticksPerSecond;
+    return whole * 1000000 + part * 1000000 / ticksPerSecond;
+}
+
 } // namespace tarnwick::platform

@@ -13,6 +13,7 @@ bool preciseDelay(int32_t amount, int32_t unit);
 class Win32Waiter : public Waiter {
   public:
     void wait(int32_t milliseconds) override;
+    int64_t nowMicroseconds() override;
 };
 
 } // namespace tarnwick::platform

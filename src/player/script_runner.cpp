@@ -3,6 +3,7 @@
 #include "editor/script_step.h"
 #include "player/input_primitives.h"
 #include "player/run_flags.h"
+#include "player/run_pace.h"
 #include "player/runner_shell.h"
 #include "player/waiter.h"
 #include "storage/find_row.h"
@@ -119,48 +120,49 @@ ScriptStep ScriptRunner::playbackRow(int row) {
 }
 
 void ScriptRunner::playPasses(int32_t passes, TextEntry entry) {
+    RunPace pace(parts_.waiter);
     for (int32_t pass = 0; pass < passes; ++pass) {
         const int rows = playbackRowCount();
         for (int row = 0; row < rows; ++row) {
-            parts_.waiter.wait(pause::beforeRow);
+            pace.wait(pause::beforeRow);
             if (!parts_.flags.playing()) {
                 parts_.flags.markIdle();
                 break;
             }
-            playRow(playbackRow(row), entry);
+            playRow(playbackRow(row), entry, pace);
         }
     }
 }
 
-void ScriptRunner::playRow(const ScriptStep& s, TextEntry entry) {
+void ScriptRunner::playRow(const ScriptStep& s, TextEntry entry, RunPace& pace) {
     if (s[step::position].empty())
         return;
     const int32_t interval = lenientInteger(s[step::interval]);
-    playMousePart(s, interval);
-    playWheelPart(s);
+    playMousePart(s, interval, pace);
+    playWheelPart(s, pace);
     if (s[step::text] != marks::noContent)
-        playTextPart(s[step::text], entry);
+        playTextPart(s[step::text], entry, pace);
     if (s[step::key] != marks::noEvent)
-        playKeyPart(s, interval);
+        playKeyPart(s, interval, pace);
 }
 
-void ScriptRunner::playMousePart(const ScriptStep& s, int32_t interval) {
+void ScriptRunner::playMousePart(const ScriptStep& s, int32_t interval, RunPace& pace) {
     const std::string& action = s[step::mouseAction];
     const std::optional<Point> point = positionOf(s[step::position]);
     // Without both coordinates there is no point to act on.
     if (action == marks::noEvent || !point || !parts_.flags.playing())
         return;
-    parts_.waiter.wait(interval);
+    pace.wait(interval);
     parts_.input.moveCursor(point->x, point->y);
     const auto button = std::find_if(buttonActions.begin(), buttonActions.end(),
                                      [&](const ButtonAction& b) { return action == b.name; });
     if (button != buttonActions.end() && parts_.flags.playing()) {
-        parts_.waiter.wait(pause::beforeButton);
+        pace.wait(pause::beforeButton);
         parts_.input.clickButton(button->button, button->kind);
     }
 }
 
-void ScriptRunner::playWheelPart(const ScriptStep& s) {
+void ScriptRunner::playWheelPart(const ScriptStep& s, RunPace& pace) {
     const std::string& action = s[step::wheelAction];
     WheelDirection direction;
     if (action == step::wheelUp)
@@ -171,32 +173,32 @@ void ScriptRunner::playWheelPart(const ScriptStep& s) {
         return;
     const int32_t notches = lenientInteger(s[step::wheelCount]);
     for (int32_t i = 0; i < notches; ++i) {
-        parts_.waiter.wait(pause::beforeNotch);
+        pace.wait(pause::beforeNotch);
         if (parts_.flags.playing())
             parts_.input.postWheel(parts_.input.windowUnderCursor(), direction);
     }
 }
 
-void ScriptRunner::playTextPart(const std::string& text, TextEntry entry) {
-    parts_.waiter.wait(pause::beforeText);
+void ScriptRunner::playTextPart(const std::string& text, TextEntry entry, RunPace& pace) {
+    pace.wait(pause::beforeText);
     if (!parts_.flags.playing())
         return;
     if (entry == TextEntry::typed) {
         parts_.input.setClipboardText(text);
-        parts_.waiter.wait(pause::beforeTextEntry);
+        pace.wait(pause::beforeTextEntry);
         parts_.input.typeText(parts_.input.windowUnderCursor(), text);
     } else {
         parts_.input.setClipboardText(runner::scheduledClipboardText);
-        parts_.waiter.wait(pause::beforeTextEntry);
+        pace.wait(pause::beforeTextEntry);
         parts_.input.pasteText(parts_.input.windowUnderCursor(), text, true);
     }
 }
 
-void ScriptRunner::playKeyPart(const ScriptStep& s, int32_t interval) {
+void ScriptRunner::playKeyPart(const ScriptStep& s, int32_t interval, RunPace& pace) {
     const int32_t code = lenientInteger(s[step::key]);
     const int32_t presses = lenientInteger(s[step::keyCount]);
     for (int32_t i = 0; i < presses; ++i) {
-        parts_.waiter.wait(interval);
+        pace.wait(interval);
         if (parts_.flags.playing())
             parts_.input.postKey(parts_.input.windowUnderCursor(), code, KeyKind::press);
     }

@@ -14,6 +14,7 @@ namespace tarnwick {
 class FileSystem;
 class InputPrimitives;
 class ListTable;
+class RunPace;
 class RunnerShell;
 class Waiter;
 struct RunFlags;
@@ -59,11 +60,11 @@ class ScriptRunner {
     void playPasses(int32_t passes, TextEntry entry);
     int playbackRowCount();
     ScriptStep playbackRow(int row);
-    void playRow(const ScriptStep& step, TextEntry entry);
-    void playMousePart(const ScriptStep& step, int32_t interval);
-    void playWheelPart(const ScriptStep& step);
-    void playTextPart(const std::string& text, TextEntry entry);
-    void playKeyPart(const ScriptStep& step, int32_t interval);
+    void playRow(const ScriptStep& step, TextEntry entry, RunPace& pace);
+    void playMousePart(const ScriptStep& step, int32_t interval, RunPace& pace);
+    void playWheelPart(const ScriptStep& step, RunPace& pace);
+    void playTextPart(const std::string& text, TextEntry entry, RunPace& pace);
+    void playKeyPart(const ScriptStep& step, int32_t interval, RunPace& pace);
     void endRun();
 
     Parts parts_;

@@ -10,6 +10,8 @@ class Waiter {
     virtual ~Waiter() = default;
     // Returns at once for 0 or less.
     virtual void wait(int32_t milliseconds) = 0;
+    // A steady clock, finer than the waits, for telling how late a wait came back.
+    virtual int64_t nowMicroseconds() = 0;
 };
 
 } // namespace tarnwick

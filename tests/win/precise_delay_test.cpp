@@ -50,6 +50,15 @@ TEST(PreciseDelay, WaitsTheAmountWhileDispatchingTheThreadsMessages) {
     }
 }
 
+TEST(PreciseDelay, WaiterClockCountsTheWaitInMicroseconds) {
+    Win32Waiter waiter;
+    const int64_t start = waiter.nowMicroseconds();
+    waiter.wait(50);
+    const int64_t took = waiter.nowMicroseconds() - start;
+    EXPECT_GE(took, 49000);
+    EXPECT_LT(took, 150000);
+}
+
 TEST(PreciseDelay, QuitRequestSurvivesTheWait) {
     PostQuitMessage(3);
     preciseDelay(50, 0);

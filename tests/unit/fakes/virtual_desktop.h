@@ -19,6 +19,9 @@ class VirtualDesktop : public InputPrimitives, public Waiter, public RunnerShell
   public:
     std::vector<std::string> log;
     int64_t now = 0;
+    // How late every wait comes back, as a real timer does; the lateness moves only the
+    // clock the waiter reports, so hook moments stay in whole milliseconds.
+    int64_t overrunMicroseconds = 0;
     std::string clipboard = "before";
 
     void clear() {
@@ -41,7 +44,9 @@ class VirtualDesktop : public InputPrimitives, public Waiter, public RunnerShell
             hook();
         }
         now = std::max(now, end);
+        lateness_ += overrunMicroseconds;
     }
+    int64_t nowMicroseconds() override { return now * 1000 + lateness_; }
 
     void moveCursor(int32_t x, int32_t y) override {
         log.push_back("move " + std::to_string(x) + "," + std::to_string(y));
@@ -86,6 +91,7 @@ class VirtualDesktop : public InputPrimitives, public Waiter, public RunnerShell
 
     std::multimap<int64_t, std::function<void()>> hooks_;
     std::uintptr_t lastWindow_ = 0;
+    int64_t lateness_ = 0;
 };
 
 } // namespace tarnwick::testing
