@@ -56,7 +56,7 @@ void MainWindow::createControls() {
     deleteButton_.create(window_, {278, 10, 72, 30, "删除脚本"});
     helpButton_.create(window_, {368, 10, 72, 30, "使用说明"});
     scriptGroup_.create(window_, {groupX, groupY, 632, 260, "脚本区"});
-    scriptList_.create(window_, {groupX + 8, groupY + 18, 616, 238}, scriptColumns());
+    scriptList_.create(window_, {groupX + 8, groupY + 18, 616, 238, ""}, scriptColumns());
 }
 
 void MainWindow::createControllers() {
