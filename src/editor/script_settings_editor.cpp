@@ -36,8 +36,19 @@ void ScriptSettingsEditor::onLoopChanged() {
 void ScriptSettingsEditor::storeInScript(const char* section, const char* key, int column,
                                          const std::string& text) {
     writeSetting(s_.files, s_.paths.settingsFile(s_.name.text()), section, key, text);
-    s_.scripts.setCellText(s_.context.row, column, text);
+    const int row = scriptRow();
+    if (row < 0)
+        return;
+    s_.scripts.setCellText(row, column, text);
     saveList(s_.scripts, s_.paths.catalogueFile(), s_.files);
+}
+
+int ScriptSettingsEditor::scriptRow() const {
+    // The tray can show the main window while the editor is open, and deleting a row there
+    // moves the rows below it: a stale index would write into another script's row.
+    if (s_.scripts.cellText(s_.context.row, scriptColumn::name) == s_.context.name)
+        return s_.context.row;
+    return findRow(s_.scripts, scriptColumn::name, s_.context.name);
 }
 
 } // namespace tarnwick

@@ -1,7 +1,8 @@
 #pragma once
 // The editor's start-hotkey box and loop box. Each accepted change goes at once into the
 // script's settings file, its row of the script list and the catalogue file. The script's
-// files are named by the name box; its row is the context's row.
+// files are named by the name box; its row is the context's row while that row still holds
+// the script, else the row that does; a script deleted meanwhile changes no row.
 //
 // Threads: the user-interface thread.
 #include "storage/data_paths.h"
@@ -44,6 +45,7 @@ class ScriptSettingsEditor {
 
   private:
     void storeInScript(const char* section, const char* key, int column, const std::string& text);
+    int scriptRow() const;
 
     ScriptSettingsServices s_;
 };

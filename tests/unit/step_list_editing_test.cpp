@@ -147,5 +147,20 @@ TEST_F(ScriptSettingsEditorTest, EveryLoopTextIsStoredAsTyped) {
     }
 }
 
+TEST_F(ScriptSettingsEditorTest, RowsDeletedWhileEditingDoNotRedirectTheChange) {
+    scripts.removeRow(0); // "other", above the edited script
+    loop.setText("7");
+    settings.onLoopChanged();
+    EXPECT_EQ(scripts.cellText(0, 3), "7");
+    EXPECT_EQ(scripts.cellText(1, 3), "1");
+    EXPECT_EQ(catalogue(), scripts.allRows());
+
+    scripts.removeRow(0); // the edited script itself
+    const auto before = scripts.allRows();
+    loop.setText("8");
+    settings.onLoopChanged();
+    EXPECT_EQ(scripts.allRows(), before);
+}
+
 } // namespace
 } // namespace tarnwick
