@@ -83,6 +83,12 @@ void ScriptListCommands::openForEditing() {
     if (focusOpenEditor())
         return;
     const std::string name = s_.scripts.cellText(row, scriptColumn::name);
+    // A hand-edited catalogue may hold a name such as "..\x": the editor would write its
+    // files outside the script's own folder.
+    if (checkScriptName(name) != ScriptNameProblem::none) {
+        s_.notice.show(unusableNameNotice);
+        return;
+    }
     const std::string settingsFile = s_.paths.settingsFile(name);
     s_.context.row = row;
     s_.context.name = name;

@@ -306,6 +306,21 @@ TEST_F(ScriptListCommandsTest, OnlyASelectedDisabledScriptOpens) {
     EXPECT_EQ(context.name, "");
 }
 
+TEST_F(ScriptListCommandsTest, AHandEditedNameThatIsNoFolderOfItsOwnDoesNotOpen) {
+    for (const std::string name : {"", "..", "..\\x", "x\\..\\..", "C:\\"}) {
+        SCOPED_TRACE(name);
+        addRow(name, "停用");
+    }
+    for (int row = 0; row < table.rowCount(); ++row) {
+        table.selectRow(row);
+        commands().openForEditing();
+    }
+    EXPECT_EQ(notice.shown, std::vector<std::string>(5, unusableNameNotice));
+    EXPECT_TRUE(editor.openings.empty());
+    EXPECT_TRUE(shell.calls.empty());
+    EXPECT_EQ(context.name, "");
+}
+
 TEST_F(ScriptListCommandsTest, AnOpenEditorIsBroughtForwardAndKeepsItsContext) {
     add("abc");
     const EditContext before = context;
