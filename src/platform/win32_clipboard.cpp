@@ -25,6 +25,16 @@ void putOnClipboard(UINT format, HGLOBAL block) {
         GlobalFree(block);
 }
 
+void placeText(const std::string& bytes, const std::wstring& units) {
+    HGLOBAL narrowBlock = blockWith(bytes.c_str(), bytes.size() + 1);
+    HGLOBAL wideBlock = blockWith(units.c_str(), (units.size() + 1) * sizeof(wchar_t));
+    OpenClipboard(GetForegroundWindow());
+    EmptyClipboard();
+    putOnClipboard(CF_TEXT, narrowBlock);
+    putOnClipboard(CF_UNICODETEXT, wideBlock);
+    CloseClipboard();
+}
+
 template <class Char> std::basic_string<Char> lockedText(UINT format) {
     HANDLE data = GetClipboardData(format);
     if (!data)
@@ -45,24 +55,21 @@ template <class Char> std::basic_string<Char> lockedText(UINT format) {
 } // namespace
 
 void setClipboardText(const std::string& text) {
-    HGLOBAL bytes = blockWith(text.c_str(), text.size() + 1);
-    const std::wstring wide = widen(text);
-    HGLOBAL units = blockWith(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-    OpenClipboard(GetForegroundWindow());
-    EmptyClipboard();
-    putOnClipboard(CF_TEXT, bytes);
-    putOnClipboard(CF_UNICODETEXT, units);
-    CloseClipboard();
+    placeText(text, widen(text));
 }
 
-std::string clipboardText() {
+void setClipboardWideText(const std::wstring& text) {
+    placeText(narrow(text), text);
+}
+
+std::wstring clipboardWideText() {
     if (!OpenClipboard(nullptr))
         return {};
-    std::string text;
+    std::wstring text;
     if (IsClipboardFormatAvailable(CF_UNICODETEXT))
-        text = narrow(lockedText<wchar_t>(CF_UNICODETEXT));
+        text = lockedText<wchar_t>(CF_UNICODETEXT);
     else if (IsClipboardFormatAvailable(CF_TEXT))
-        text = lockedText<char>(CF_TEXT);
+        text = widen(lockedText<char>(CF_TEXT));
     CloseClipboard();
     return text;
 }

@@ -1,14 +1,18 @@
 #pragma once
-// The clipboard's text, GBK inside. Written as CF_TEXT (the bytes as stored) and as
-// CF_UNICODETEXT (converted with code page 936), so Unicode windows get Chinese right on any
-// system code page; read back preferring CF_UNICODETEXT.
+// The clipboard's text. Written as CF_TEXT and as CF_UNICODETEXT, so Unicode windows get
+// Chinese right on any system code page.
 #include <string>
 
 namespace tarnwick::platform {
 
-// Owned by the foreground window. Silent when the clipboard cannot be opened.
+// A GBK text: CF_TEXT holds its bytes as they are, CF_UNICODETEXT their code page 936
+// conversion. Owned by the foreground window. Silent when the clipboard cannot be opened.
 void setClipboardText(const std::string& text);
-// The empty text when the clipboard holds no text or cannot be opened.
-std::string clipboardText();
+// Text read back with clipboardWideText, put back without loss (GBK cannot hold every
+// character another program may have placed).
+void setClipboardWideText(const std::wstring& text);
+// Preferring CF_UNICODETEXT. The empty text when the clipboard holds no text or cannot be
+// opened.
+std::wstring clipboardWideText();
 
 } // namespace tarnwick::platform

@@ -36,8 +36,11 @@ void mouseEvent(DWORD flag) {
     mouse_event(flag, 0, 0, 0, 0);
 }
 
-void postKeyMessage(HWND window, UINT message, int32_t code, uint32_t stateBits) {
-    const uint32_t scan = MapVirtualKeyA(UINT(code), MAPVK_VK_TO_VSC) & 0xFF;
+uint32_t scanCodeOf(int32_t code) {
+    return MapVirtualKeyA(UINT(code), MAPVK_VK_TO_VSC) & 0xFF;
+}
+
+void postKeyMessage(HWND window, UINT message, int32_t code, uint32_t scan, uint32_t stateBits) {
     const uint32_t lParam = 1u | scan << 16 | stateBits;
     PostMessageW(window, message, WPARAM(uint32_t(code)), LPARAM(lParam));
 }
@@ -95,27 +98,28 @@ void postWheel(HWND window, WheelDirection direction) {
 }
 
 void pasteText(HWND window, const std::string& text, bool replace) {
-    const std::string saved = clipboardText();
+    const std::wstring saved = clipboardWideText();
     if (replace)
         setClipboardText(text);
     SendMessageA(window, WM_PASTE, 0, 0);
-    setClipboardText(saved);
+    setClipboardWideText(saved);
 }
 
 void postKey(HWND window, int32_t code, KeyKind kind) {
+    const uint32_t scan = scanCodeOf(code);
     switch (kind) {
     case KeyKind::down:
-        postKeyMessage(window, WM_KEYDOWN, code, 0);
+        postKeyMessage(window, WM_KEYDOWN, code, scan, 0);
         break;
     case KeyKind::up:
-        postKeyMessage(window, WM_KEYUP, code, keyUpBits);
+        postKeyMessage(window, WM_KEYUP, code, scan, keyUpBits);
         break;
     case KeyKind::press:
-        postKeyMessage(window, WM_KEYDOWN, code, 0);
-        postKeyMessage(window, WM_KEYUP, code, keyUpBits);
+        postKeyMessage(window, WM_KEYDOWN, code, scan, 0);
+        postKeyMessage(window, WM_KEYUP, code, scan, keyUpBits);
         break;
     case KeyKind::character:
-        postKeyMessage(window, WM_CHAR, code, 0);
+        postKeyMessage(window, WM_CHAR, code, scan, 0);
         break;
     }
 }

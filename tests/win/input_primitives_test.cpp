@@ -105,7 +105,8 @@ TEST(Clipboard, TextIsStoredAsGbkBytesAndAsUtf16) {
     GlobalUnlock(bytes);
     GlobalUnlock(units);
     CloseClipboard();
-    EXPECT_EQ(clipboardText(), "运行abc");
+    EXPECT_EQ(clipboardWideText(), L"\x8FD0\x884C"
+                                   L"abc");
 }
 
 TEST(Clipboard, PasteSeesTheTextAndTheClipboardIsRestored) {
@@ -121,8 +122,16 @@ TEST(Clipboard, PasteSeesTheTextAndTheClipboardIsRestored) {
         ASSERT_EQ(target.received.size(), 1u);
         EXPECT_EQ(target.received[0].message, UINT(WM_PASTE));
         EXPECT_EQ(target.received[0].clipboard, c.seen);
-        EXPECT_EQ(clipboardText(), "之前");
+        EXPECT_EQ(clipboardWideText(), L"\x4E4B\x524D"); // 之前
     }
+}
+
+TEST(Clipboard, PasteRestoresATextGbkCannotHold) {
+    MessageTarget target({0, 0, 50, 50});
+    const std::wstring before = L"\x4E4B\x524D\x0E01"; // 之前 and a Thai letter
+    setClipboardWideText(before);
+    pasteText(target.hwnd, "粘贴", true);
+    EXPECT_EQ(clipboardWideText(), before);
 }
 
 TEST(Cursor, MovesToScreenPointsOrIntoAClientArea) {
@@ -204,9 +213,11 @@ TEST(WindowUnderCursor, PrefersTheSmallestVisibleSiblingHoldingThePoint) {
     SetWindowPos(parent.hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     MessageTarget hiddenSmallest({60, 60, 80, 80}, parent.hwnd, false);
     MessageTarget small({50, 50, 100, 100}, parent.hwnd);
+    // Behind small: smaller than large but not than the best so far.
+    MessageTarget medium({40, 40, 120, 120}, parent.hwnd);
     MessageTarget large({0, 0, 200, 200}, parent.hwnd);
     MessageTarget elsewhere({210, 0, 220, 10}, parent.hwnd);
-    for (HWND w : {elsewhere.hwnd, hiddenSmallest.hwnd, small.hwnd, large.hwnd})
+    for (HWND w : {elsewhere.hwnd, hiddenSmallest.hwnd, medium.hwnd, small.hwnd, large.hwnd})
         SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     parent.pump();
 
@@ -216,7 +227,8 @@ TEST(WindowUnderCursor, PrefersTheSmallestVisibleSiblingHoldingThePoint) {
         HWND expected;
         const char* what;
     } cases[] = {
-        {{70, 70}, large.hwnd, small.hwnd, "large on top of small: the smaller one"},
+        {{70, 70}, large.hwnd, small.hwnd, "large on top of small and medium: the smallest"},
+        {{110, 110}, large.hwnd, medium.hwnd, "large on top of medium alone"},
         {{20, 20}, large.hwnd, large.hwnd, "large alone"},
         {{250, 250}, parent.hwnd, parent.hwnd, "a top-level window has no siblings"},
     };

@@ -1,6 +1,7 @@
 #pragma once
 // A Unicode window that records the input messages it receives, as a program on the other
 // end of an injection would see them. Also usable as a parent of further targets.
+#include "platform/text_conversion.h"
 #include "platform/win32.h"
 #include "platform/win32_clipboard.h"
 
@@ -82,7 +83,7 @@ class MessageTarget {
         auto* self = reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (self && recorded(m)) {
             self->received.push_back({m, uint32_t(w), uint32_t(l),
-                                      m == WM_PASTE ? clipboardText() : std::string(),
+                                      m == WM_PASTE ? narrow(clipboardWideText()) : std::string(),
                                       GetTickCount()});
             return 0;
         }
