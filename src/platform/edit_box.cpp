@@ -12,8 +12,13 @@ constexpr UINT_PTR subclassId = 1;
 
 LRESULT CALLBACK editProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR data) {
+    auto* box = reinterpret_cast<EditBox*>(data);
+    // The dialog manager would take Tab, Enter and Esc for itself; a box that records keys
+    // must see them like any other key.
+    if (message == WM_GETDLGCODE && box->capturesKeys())
+        return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
     try {
-        if (reinterpret_cast<EditBox*>(data)->keyMessage(message, wParam))
+        if (box->keyMessage(message, wParam))
             return 0;
     } catch (...) {
         // Nothing may unwind into the system's code.

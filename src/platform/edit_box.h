@@ -10,8 +10,9 @@ namespace tarnwick::platform {
 
 struct EditBoxStyle {
     bool multiline = false;
-    // A box that records keys: typed characters are not inserted, and system keys (F10, Alt)
-    // do not open the window menu.
+    // A box that records keys: typed characters are not inserted, system keys (F10, Alt) do
+    // not open the window menu, and Tab, Enter and Esc are recorded rather than moving the
+    // focus or closing the window (the mouse leaves the box).
     bool capturesKeys = false;
 };
 
@@ -35,6 +36,7 @@ class EditBox : public ChildControl, public TextField {
 
     // For the subclass procedure only: true when the message is not to reach the box.
     bool keyMessage(unsigned message, uintptr_t keyCode);
+    bool capturesKeys() const { return capturesKeys_; }
 
   private:
     void textChanged();

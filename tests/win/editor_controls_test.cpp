@@ -2,6 +2,7 @@
 #include "platform/combo_box.h"
 #include "platform/edit_box.h"
 #include "platform/list_view.h"
+#include "platform/process.h"
 #include "platform/win32.h"
 #include "platform/window.h"
 #include "platform/window_timer.h"
@@ -15,8 +16,7 @@ namespace {
 class EditorControlsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX init{sizeof init, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&init);
+        initialiseCommonControls();
         ASSERT_TRUE(window.create({"editor controls test", 0, 0, 400, 300}));
     }
     static void pump() {
@@ -63,6 +63,23 @@ TEST_F(EditorControlsTest, KeyBoxPassesKeyCodesDownAndUp) {
     SendMessageW(box.handle(), WM_SYSKEYUP, VK_F10, LPARAM(0xC0440001));
     EXPECT_EQ(seen, (std::vector<std::string>{"down 65", "up 65", "down 121", "up 121"}));
     EXPECT_EQ(box.text(), ""); // typed characters are not inserted
+}
+
+TEST_F(EditorControlsTest, KeyBoxRecordsTabEnterAndEscThroughTheDialogManager) {
+    EditBox box;
+    ASSERT_TRUE(box.create(window, {0, 0, 100, 22}, {false, true}));
+    CheckBox next;
+    ASSERT_TRUE(next.create(window, {0, 30, 100, 22, "next"}, false));
+    std::vector<int> downs;
+    box.onKeyDown = [&](int code) { downs.push_back(code); };
+    SetFocus(box.handle());
+    for (WPARAM key : {WPARAM(VK_TAB), WPARAM(VK_RETURN), WPARAM(VK_ESCAPE)}) {
+        MSG msg{box.handle(), WM_KEYDOWN, key, 1};
+        if (!IsDialogMessageW(window.handle(), &msg))
+            DispatchMessageW(&msg);
+    }
+    EXPECT_EQ(downs, (std::vector<int>{VK_TAB, VK_RETURN, VK_ESCAPE}));
+    EXPECT_EQ(GetFocus(), box.handle());
 }
 
 TEST_F(EditorControlsTest, PlainEditBoxTakesCharactersAndReportsKeys) {
