@@ -1,6 +1,7 @@
 #include "platform/button.h"
 #include "platform/date_time_picker.h"
 #include "platform/modal_loop.h"
+#include "platform/process.h"
 #include "platform/win32.h"
 #include "platform/window.h"
 
@@ -14,6 +15,7 @@ namespace {
 class DateTimePickerTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        initialiseCommonControls();
         window.onCreated = [&] { ASSERT_TRUE(picker.create(window, {8, 8, 184, 28, ""})); };
         ASSERT_TRUE(window.create({"picker test", 0, 0, 374, 79}));
     }
