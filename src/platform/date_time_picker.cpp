@@ -1,5 +1,6 @@
 #include "platform/date_time_picker.h"
 
+#include "platform/text_conversion.h"
 #include "platform/win32.h"
 
 #include <commctrl.h>
@@ -13,7 +14,8 @@ bool DateTimePicker::create(Window& parent, const ControlArgs& args) {
 }
 
 void DateTimePicker::setFormat(const std::string& format) {
-    SendMessageW(handle(), DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(format.c_str()));
+    const std::wstring wide = widen(format);
+    SendMessageW(handle(), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 DateTime DateTimePicker::value() const {

@@ -11,7 +11,7 @@ class DateTimePicker : public ChildControl {
   public:
     // Starts at the current local date and time.
     bool create(Window& parent, const ControlArgs& args);
-    // The control's own format letters ("yyyy-MM-dd HH:mm:ss"), sent as DTM_SETFORMATA.
+    // The control's own format letters ("yyyy-MM-dd HH:mm:ss"), GBK like every text here.
     void setFormat(const std::string& format);
     DateTime value() const;
     bool setValue(const DateTime& value);
