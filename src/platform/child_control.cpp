@@ -35,11 +35,15 @@ void ChildControl::setText(const std::string& text) {
     SetWindowTextW(hwnd_, widen(text).c_str());
 }
 
-std::string ChildControl::text() const {
-    std::wstring buffer(size_t(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    const int n = GetWindowTextW(hwnd_, buffer.data(), int(buffer.size()));
+std::string windowText(HWND window) {
+    std::wstring buffer(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    const int n = GetWindowTextW(window, buffer.data(), int(buffer.size()));
     buffer.resize(size_t(n > 0 ? n : 0));
     return narrow(buffer);
+}
+
+std::string ChildControl::text() const {
+    return windowText(hwnd_);
 }
 
 } // namespace tarnwick::platform

@@ -9,6 +9,9 @@ namespace tarnwick::platform {
 
 class Window;
 
+// Any window's text, GBK.
+std::string windowText(HWND window);
+
 struct ControlArgs {
     int x = 0;
     int y = 0;

@@ -1,5 +1,6 @@
 #include "platform/input_box.h"
 
+#include "platform/child_control.h"
 #include "platform/text_conversion.h"
 #include "platform/win32.h"
 
@@ -16,7 +17,6 @@ constexpr WORD staticAtom = 0x0082;
 
 struct DialogState {
     std::wstring prompt;
-    std::wstring initial;
     std::optional<std::string> answer;
 };
 
@@ -76,13 +76,6 @@ class DialogTemplate {
     WORD count_ = 0;
 };
 
-std::wstring editText(HWND edit) {
-    std::wstring buffer(size_t(GetWindowTextLengthW(edit)) + 1, L'\0');
-    const int n = GetWindowTextW(edit, buffer.data(), int(buffer.size()));
-    buffer.resize(size_t(n > 0 ? n : 0));
-    return buffer;
-}
-
 INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         switch (message) {
@@ -90,14 +83,13 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
             auto* state = reinterpret_cast<DialogState*>(lParam);
             SetWindowLongPtrW(dialog, DWLP_USER, LONG_PTR(state));
             SetDlgItemTextW(dialog, promptId, state->prompt.c_str());
-            SetDlgItemTextW(dialog, editId, state->initial.c_str());
             SetFocus(GetDlgItem(dialog, editId));
             return FALSE; // the focus is set
         }
         case WM_COMMAND: {
             auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
             if (LOWORD(wParam) == IDOK) {
-                state->answer = narrow(editText(GetDlgItem(dialog, editId)));
+                state->answer = windowText(GetDlgItem(dialog, editId));
                 EndDialog(dialog, IDOK);
                 return TRUE;
             }
@@ -118,14 +110,14 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 } // namespace
 
-std::optional<std::string> inputBox(HWND owner, const std::string& prompt, const std::string& title,
-                                    const std::string& initial) {
+std::optional<std::string> inputBox(HWND owner, const std::string& prompt,
+                                    const std::string& title) {
     DialogTemplate layout(widen(title), 220, 66);
     layout.item(staticAtom, promptId, SS_LEFT, 7, 7, 206, 10, L"");
     layout.item(editAtom, editId, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 20, 206, 14, L"");
     layout.item(buttonAtom, IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 109, 44, 50, 14, widen("确定"));
     layout.item(buttonAtom, IDCANCEL, WS_TABSTOP | BS_PUSHBUTTON, 163, 44, 50, 14, widen("取消"));
-    DialogState state{widen(prompt), widen(initial), std::nullopt};
+    DialogState state{widen(prompt), std::nullopt};
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.get(), owner, dialogProcedure,
                             LPARAM(&state));
     return state.answer;

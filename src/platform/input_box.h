@@ -10,8 +10,8 @@
 namespace tarnwick::platform {
 
 // The text entered, or nothing when the user cancelled. Returns when the dialog has closed.
-std::optional<std::string> inputBox(HWND owner, const std::string& prompt, const std::string& title,
-                                    const std::string& initial = {});
+std::optional<std::string> inputBox(HWND owner, const std::string& prompt,
+                                    const std::string& title);
 
 class InputBox : public TextPrompt {
   public:
