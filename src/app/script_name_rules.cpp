@@ -7,9 +7,6 @@
 namespace tarnwick {
 namespace {
 
-bool isGbkLeadByte(unsigned char b) {
-    return b >= 0x81 && b <= 0xFE;
-}
 bool isGbkTrailByte(unsigned char b) {
     return b >= 0x40 && b <= 0xFE && b != 0x7F;
 }

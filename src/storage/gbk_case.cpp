@@ -3,10 +3,6 @@
 namespace tarnwick {
 namespace {
 
-bool isLeadByte(unsigned char c) {
-    return c >= 0x81 && c <= 0xFE;
-}
-
 // Folds a double-byte GBK letter to its lower-case partner.
 unsigned foldDoubleByte(unsigned char lead, unsigned char trail) {
     const unsigned code = unsigned(lead) << 8 | trail;
@@ -31,8 +27,8 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
     while (i < a.size() && j < b.size()) {
         const auto ca = static_cast<unsigned char>(a[i]);
         const auto cb = static_cast<unsigned char>(b[j]);
-        const bool wideA = isLeadByte(ca) && i + 1 < a.size();
-        const bool wideB = isLeadByte(cb) && j + 1 < b.size();
+        const bool wideA = isGbkLeadByte(ca) && i + 1 < a.size();
+        const bool wideB = isGbkLeadByte(cb) && j + 1 < b.size();
         if (wideA != wideB)
             return false;
         if (wideA) {

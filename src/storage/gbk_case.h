@@ -8,4 +8,9 @@ namespace tarnwick {
 
 bool equalIgnoringCase(std::string_view a, std::string_view b);
 
+// The first byte of a double-byte character.
+inline bool isGbkLeadByte(unsigned char c) {
+    return c >= 0x81 && c <= 0xFE;
+}
+
 } // namespace tarnwick
