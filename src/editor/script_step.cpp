@@ -19,6 +19,12 @@ template <size_t N> int indexIn(const std::array<const char*, N>& names, std::st
 
 } // namespace
 
+std::vector<std::string> mouseActionEntries() {
+    std::vector<std::string> entries(mouseActionNames.begin(), mouseActionNames.end());
+    entries.resize(emptyMouseActionIndex + 1);
+    return entries;
+}
+
 int mouseActionIndex(std::string_view name) {
     if (name.empty())
         return emptyMouseActionIndex;

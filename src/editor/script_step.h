@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnwick {
 
@@ -59,6 +60,9 @@ inline constexpr const char* mouseMove = mouseActionNames[0];
 inline constexpr std::array<const char*, 3> wheelActionNames{"上滚动", "下滚动", "无事件"};
 inline constexpr const char* wheelUp = wheelActionNames[0];
 inline constexpr const char* wheelDown = wheelActionNames[1];
+
+// The mouse-action drop-down's entries: the nine names and the empty tenth.
+std::vector<std::string> mouseActionEntries();
 
 // The drop-down entry that shows the cell's text, or -1 when no entry does.
 int mouseActionIndex(std::string_view name);

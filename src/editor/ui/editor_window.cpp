@@ -29,12 +29,6 @@ std::vector<platform::ListColumn> stepColumns() {
     return columns;
 }
 
-std::vector<std::string> mouseActionEntries() {
-    std::vector<std::string> entries(step::mouseActionNames.begin(), step::mouseActionNames.end());
-    entries.emplace_back(); // the empty tenth entry, played as a plain move
-    return entries;
-}
-
 std::vector<std::string> hotkeyEntries() {
     std::vector<std::string> entries;
     for (int n = 1; n <= 10; ++n)
@@ -100,7 +94,7 @@ void EditorWindow::createControls() {
     label(captionX, rowY(0), 70, "鼠标坐标：");
     positionEdit_.create(w, {fieldX, rowY(0), 170, fieldHeight, ""});
     label(captionX, rowY(1), 70, "脚本事件：");
-    mouseActionCombo_.create(w, {fieldX, rowY(1), 170, listHeight, ""}, mouseActionEntries());
+    mouseActionCombo_.create(w, {fieldX, rowY(1), 170, listHeight, ""}, step::mouseActionEntries());
     mouseActionCombo_.setText(step::mouseMove);
     label(captionX, rowY(2), 70, "间隔时间：");
     intervalEdit_.create(w, {fieldX, rowY(2), 70, fieldHeight, "600"});

@@ -56,12 +56,6 @@ class RecordingEditorShell : public EditorShell {
     void popUpStepMenu() override { calls.push_back("step menu"); }
 };
 
-inline std::vector<std::string> mouseActionEntries() {
-    std::vector<std::string> entries(step::mouseActionNames.begin(), step::mouseActionNames.end());
-    entries.push_back("");
-    return entries;
-}
-
 class EditorFixture {
   public:
     EditorFixture() { files.directories = {"R", "R\\data", "R\\data\\abc"}; }
@@ -72,7 +66,7 @@ class EditorFixture {
     FakeTextField loop{"1"};
     FakeTextField cursor;
     FakeTextField position;
-    FakeChoiceField mouseAction{mouseActionEntries(), "鼠标移动"};
+    FakeChoiceField mouseAction{step::mouseActionEntries(), "鼠标移动"};
     FakeTextField interval{"600"};
     FakeChoiceField wheelAction{{"上滚动", "下滚动", "无事件"}, "无事件"};
     FakeTextField wheelCount{"0"};
