@@ -399,17 +399,21 @@ TEST_F(EditorFlowTest, CapturedChangedAndMovedStepsAreSavedReopenedAndPlayed) {
     EXPECT_TRUE(waitUntil([&] { return main.scriptTable().cellText(0, 2) == L"F3"; }));
     retypeField(editor.loopEdit(), L"2");
     EXPECT_TRUE(waitUntil([&] { return main.scriptTable().cellText(0, 3) == L"2"; }));
+    const ListRow scriptRow{L"0", name, L"F3", L"2", L"停用", L"×", L"", L"×"};
+    const std::vector<ProfileValue> settings{{L"启动热键", L"热键", L"F3"},
+                                             {L"停止热键", L"热键", L"F2"},
+                                             {L"直接插入", L"是否", L"否"},
+                                             {L"无限循环", L"循环", L"2"}};
+    const auto storedNow = [&] {
+        return readFileBytes(run.catalogueFile()).value_or("") == listFileBytes({scriptRow}) &&
+               profileValues(readFileBytes(settingsFile(name)).value_or("")) == settings;
+    };
+    EXPECT_TRUE(waitUntil(storedNow)) << "the files wait for the editor to close";
 
     closeEditor(editor);
-    const ListRow scriptRow{L"0", name, L"F3", L"2", L"停用", L"×", L"", L"×"};
     EXPECT_THAT(main.scriptTable().rows(), ElementsAre(ElementsAreArray(scriptRow)));
     EXPECT_THAT(readFileBytes(stepFile(name)), Optional(listFileBytes({step2, step0, step1})));
-    EXPECT_THAT(readFileBytes(run.catalogueFile()), Optional(listFileBytes({scriptRow})));
-    EXPECT_THAT(profileValues(readFileBytes(settingsFile(name)).value_or("")),
-                ElementsAre(ProfileValue{L"启动热键", L"热键", L"F3"},
-                            ProfileValue{L"停止热键", L"热键", L"F2"},
-                            ProfileValue{L"直接插入", L"是否", L"否"},
-                            ProfileValue{L"无限循环", L"循环", L"2"}));
+    EXPECT_TRUE(storedNow());
 
     // Opened again, the editor shows what was saved.
     doubleClick(main.scriptTable().rowCentre(0));

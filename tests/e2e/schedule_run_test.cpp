@@ -115,6 +115,7 @@ TEST_F(ScheduleRunTest, ArmedScriptPlaysAtItsSecondAndPastesItsText) {
                table.cellText(0, tableColumn::armed) == L"×";
     })) << "the row is not marked done and disarmed";
     EXPECT_TRUE(waitForRunToEnd(window));
+    EXPECT_EQ(target.events().size(), 1u) << "the run played more than its one paste";
     EXPECT_EQ(clipboardText(), L"1111111") << "the paste puts the fixed text back";
     EXPECT_EQ(table.cellText(1, tableColumn::done), L"×");
 }
