@@ -10,9 +10,9 @@ namespace {
 
 constexpr wchar_t listViewClass[] = L"SysListView32";
 
-HWND listViewWithVisibleStyle(HWND window, bool visible) {
+HWND visibleListView(HWND window) {
     for (HWND list : descendantsOfClass(window, listViewClass))
-        if (hasVisibleStyle(list) == visible)
+        if (hasVisibleStyle(list))
             return list;
     return nullptr;
 }
@@ -32,7 +32,7 @@ HWND MainWindow::scriptGroup() const {
 }
 
 RemoteListView MainWindow::scriptTable() const {
-    return RemoteListView(listViewWithVisibleStyle(window_, true));
+    return RemoteListView(visibleListView(window_));
 }
 
 MainWindow waitForMainWindow(const Process& process, milliseconds timeout) {

@@ -1,7 +1,6 @@
 #pragma once
 // The main window of a running Tarnwick and its controls, found the way a user sees them:
-// buttons and the group box by caption, the script table as the visible list view, the
-// playback list as the list view created invisible.
+// buttons and the group box by caption, the script table as the visible list view.
 #include <string>
 
 #include "driver/list_view.h"

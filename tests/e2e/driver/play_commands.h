@@ -22,10 +22,10 @@ inline constexpr int done = 7;
 bool enableScript(const MainWindow& window, int row);
 bool disableScript(const MainWindow& window, int row);
 
-// Waits until key state and window under the cursor have settled, so the press is not lost
-// to a key-state reset, then presses the key. Gives the QueryPerformanceCounter ticks at the
+// Waits a fixed settle time, so the press is not lost to wine's key-state reset after the
+// cursor moved, then presses the key. Gives the QueryPerformanceCounter ticks at the
 // moment the key went down. whileHeld runs as soon as the key is down; the key goes up once it
-// has returned and the hold has passed.
+// has returned and the hold has passed (the reaction benchmark times the run from there).
 int64_t pressHotkey(unsigned short virtualKey, const std::function<void()>& whileHeld = {});
 
 // A run shows as the main window hidden and one tray icon; its end as the reverse.
