@@ -12,6 +12,7 @@
 #include "driver/main_window.h"
 #include "driver/message_box.h"
 #include "driver/mouse.h"
+#include "driver/play_commands.h"
 #include "driver/popup_menu.h"
 #include "driver/send_message.h"
 #include "driver/target_window.h"
@@ -90,9 +91,8 @@ class EditorFlowTest : public ::testing::Test {
 
     void startProgram() {
         process = &run.start();
-        main = waitForMainWindow(*process);
-        ASSERT_TRUE(main.handle()) << "no main window";
-        ASSERT_TRUE(waitUntil([&] { return main.isVisible(); })) << "main window not shown";
+        main = waitForShownMainWindow(*process);
+        ASSERT_TRUE(main.handle()) << "no main window shown";
     }
 
     std::filesystem::path scriptFolder(const std::wstring& name) const {
@@ -396,9 +396,11 @@ TEST_F(EditorFlowTest, CapturedChangedAndMovedStepsAreSavedReopenedAndPlayed) {
     // The start hotkey and the loop count are stored at once.
     ASSERT_TRUE(chooseComboEntry(editor.startHotkeyCombo(), 2));
     EXPECT_EQ(windowText(editor.startHotkeyCombo()), L"F3");
-    EXPECT_TRUE(waitUntil([&] { return main.scriptTable().cellText(0, 2) == L"F3"; }));
+    EXPECT_TRUE(
+        waitUntil([&] { return main.scriptTable().cellText(0, tableColumn::hotkey) == L"F3"; }));
     retypeField(editor.loopEdit(), L"2");
-    EXPECT_TRUE(waitUntil([&] { return main.scriptTable().cellText(0, 3) == L"2"; }));
+    EXPECT_TRUE(
+        waitUntil([&] { return main.scriptTable().cellText(0, tableColumn::loops) == L"2"; }));
     const ListRow scriptRow{L"0", name, L"F3", L"2", L"停用", L"×", L"", L"×"};
     const std::vector<ProfileValue> settings{{L"启动热键", L"热键", L"F3"},
                                              {L"停止热键", L"热键", L"F2"},
@@ -429,15 +431,11 @@ TEST_F(EditorFlowTest, CapturedChangedAndMovedStepsAreSavedReopenedAndPlayed) {
     EXPECT_THAT(readFileBytes(stepFile(name)), Optional(listFileBytes({step2, step0, step1})));
 
     // Enabled, F3 plays it twice into the target: the click, the text, two presses of F5.
-    click(main.scriptTable().rowCentre(0));
-    ASSERT_TRUE(waitUntil([&] { return main.scriptTable().selectedRow() == 0; }));
-    clickButton(main.button(L"启动"));
+    ASSERT_TRUE(enableScript(main, 0));
     // Pause and F9 of the editor hold the first two bindings.
-    ASSERT_TRUE(waitUntil([&] { return main.scriptTable().cellText(0, 4) == L"启用"; }));
-    EXPECT_EQ(main.scriptTable().cellText(0, 0), L"1000003");
+    EXPECT_EQ(main.scriptTable().cellText(0, tableColumn::binding), L"1000003");
     moveCursor(first);
-    settleInput();
-    pressKey(VK_F3);
+    pressHotkey(VK_F3);
     ASSERT_TRUE(waitUntil([&] { return !main.isVisible(); })) << "F3 started no run";
 
     std::vector<std::string> expectedKinds;
@@ -507,7 +505,7 @@ TEST_F(EditorFlowTest, ExistingScriptOpensWithItsStepsAndItsMenuSavesAtOnce) {
     ASSERT_TRUE(chooseComboEntry(editor.startHotkeyCombo(), 1));
     answerNotice(L"热键已有相同请更换!");
     EXPECT_EQ(windowText(editor.startHotkeyCombo()), L"F1");
-    EXPECT_EQ(main.scriptTable().cellText(1, 2), L"F1");
+    EXPECT_EQ(main.scriptTable().cellText(1, tableColumn::hotkey), L"F1");
     EXPECT_THAT(profileValues(readFileBytes(settingsFile(L"乙")).value_or("")),
                 ::testing::Contains(ProfileValue{L"启动热键", L"热键", L"F1"}));
 

@@ -62,9 +62,8 @@ class HotkeyPlayTest : public ::testing::Test {
 
     void start(const std::vector<PreparedScript>& scripts) {
         prepareScripts(run, scripts);
-        window = waitForMainWindow(run.start());
-        ASSERT_TRUE(window.handle()) << "no main window";
-        ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
+        window = waitForShownMainWindow(run.start());
+        ASSERT_TRUE(window.handle()) << "no main window shown";
         ASSERT_EQ(window.scriptTable().rowCount(), static_cast<int>(scripts.size()));
     }
 
@@ -143,9 +142,7 @@ TEST_F(HotkeyPlayTest, HotkeyPlaysEveryPartOfAStepIntoTheWindowUnderTheCursorAft
     EXPECT_EQ(events[2].lParam, 0x0181024Bu) << "the fixed wheel point";
     EXPECT_EQ(events[9].lParam, 0x001C0001u);
     EXPECT_EQ(events[10].lParam, 0xC01C0001u);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    EXPECT_EQ((Point{cursor.x, cursor.y}), targetScreenPoint(clientPoint));
+    EXPECT_EQ(cursorPosition(), targetScreenPoint(clientPoint));
 
     struct Wait {
         const char* what;

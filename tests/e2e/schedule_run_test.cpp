@@ -69,9 +69,8 @@ TEST_F(ScheduleRunTest, ArmedScriptPlaysAtItsSecondAndPastesItsText) {
               // Has a time already, so only the single slot can refuse it.
               {.name = L"另一个", .runTime = L"2030-1-1 0:0:0"}});
     Process& process = run.start();
-    const MainWindow window = waitForMainWindow(process);
-    ASSERT_TRUE(window.handle());
-    ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
+    const MainWindow window = waitForShownMainWindow(process);
+    ASSERT_TRUE(window.handle()) << "no main window shown";
     const RemoteListView table = window.scriptTable();
     ASSERT_EQ(table.rowCount(), 2);
 
@@ -115,7 +114,8 @@ TEST_F(ScheduleRunTest, ArmedScriptPlaysAtItsSecondAndPastesItsText) {
                table.cellText(0, tableColumn::armed) == L"×";
     })) << "the row is not marked done and disarmed";
     EXPECT_TRUE(waitForRunToEnd(window));
-    EXPECT_EQ(target.events().size(), 1u) << "the run played more than its one paste";
+    EXPECT_THAT(target.events(), ElementsAre(Field(&TargetEvent::kind, "paste")))
+        << "the run played more than its one paste";
     EXPECT_EQ(clipboardText(), L"1111111") << "the paste puts the fixed text back";
     EXPECT_EQ(table.cellText(1, tableColumn::done), L"×");
 }

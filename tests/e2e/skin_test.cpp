@@ -32,13 +32,6 @@ class SkinTest : public ::testing::Test {
   protected:
     TarnwickRun run;
 
-    MainWindow startShown() {
-        const MainWindow window = waitForMainWindow(run.start());
-        EXPECT_TRUE(window.handle()) << "no main window";
-        EXPECT_TRUE(waitUntil([&] { return window.isVisible(); })) << "main window not shown";
-        return window;
-    }
-
     // A pixel of the client area right of the buttons, and one inside "使用说明" clear of
     // its caption.
     static Look lookOf(const MainWindow& window) {
@@ -58,16 +51,16 @@ class SkinTest : public ::testing::Test {
 };
 
 TEST_F(SkinTest, MainWindowOpensInTheSkinsColours) {
-    const MainWindow window = startShown();
-    ASSERT_TRUE(window.handle());
+    const MainWindow window = waitForShownMainWindow(run.start());
+    ASSERT_TRUE(window.handle()) << "no main window shown";
     const Look skinned{skinWindow, skinButton};
     EXPECT_EQ(waitForLook(window, [&](const Look& look) { return look == skinned; }), skinned);
 }
 
 TEST_F(SkinTest, WithTheEmbeddedLibraryBrokenTheWindowStillOpensUnskinned) {
     ASSERT_TRUE(corruptEmbeddedLibraryImage(run.executable())) << "no embedded library found";
-    const MainWindow window = startShown();
-    ASSERT_TRUE(window.handle());
+    const MainWindow window = waitForShownMainWindow(run.start());
+    ASSERT_TRUE(window.handle()) << "no main window shown";
     const uint32_t face = systemColour(COLOR_BTNFACE);
     // The skin's window colour is not the face colour, so the client area alone tells.
     const Look look = waitForLook(window, [&](const Look& l) { return l.clientArea == face; });

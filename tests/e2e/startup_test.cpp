@@ -37,9 +37,8 @@ class StartupTest : public ::testing::Test {
     // Starts an instance and waits until its main window shows.
     std::pair<Process*, MainWindow> startShown() {
         Process& process = run.start();
-        MainWindow window = waitForMainWindow(process);
-        EXPECT_TRUE(window.handle()) << "no main window";
-        EXPECT_TRUE(waitUntil([&] { return window.isVisible(); })) << "main window not shown";
+        const MainWindow window = waitForShownMainWindow(process);
+        EXPECT_TRUE(window.handle()) << "no main window shown";
         return {&process, window};
     }
 

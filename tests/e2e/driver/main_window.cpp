@@ -39,4 +39,11 @@ MainWindow waitForMainWindow(const Process& process, milliseconds timeout) {
     return MainWindow(waitForTopWindow(process.id(), mainWindowCaption, timeout));
 }
 
+MainWindow waitForShownMainWindow(const Process& process, milliseconds timeout) {
+    const MainWindow window = waitForMainWindow(process, timeout);
+    if (!window.handle() || !waitUntil([&] { return window.isVisible(); }, timeout))
+        return MainWindow(nullptr);
+    return window;
+}
+
 } // namespace e2e

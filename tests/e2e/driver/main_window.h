@@ -32,5 +32,8 @@ class MainWindow {
 
 // The process's main window, visible or not; a null handle if it does not appear in time.
 MainWindow waitForMainWindow(const Process& process, milliseconds timeout = defaultTimeout);
+// The process's main window once it shows, as it does at start; a null handle if it does not
+// appear or stays hidden past the timeout.
+MainWindow waitForShownMainWindow(const Process& process, milliseconds timeout = defaultTimeout);
 
 } // namespace e2e

@@ -30,6 +30,12 @@ void moveCursor(Point point) {
     std::this_thread::sleep_for(settleTime);
 }
 
+Point cursorPosition() {
+    POINT point{};
+    GetCursorPos(&point);
+    return {point.x, point.y};
+}
+
 void click(Point point, MouseButton button) {
     moveCursor(point);
     pressAndRelease(button);

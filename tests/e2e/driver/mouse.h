@@ -8,6 +8,7 @@ namespace e2e {
 enum class MouseButton { left, right };
 
 void moveCursor(Point point);
+Point cursorPosition();
 void click(Point point, MouseButton button = MouseButton::left);
 void doubleClick(Point point);
 

@@ -12,6 +12,8 @@ namespace e2e {
 namespace tableColumn {
 inline constexpr int binding = 0;
 inline constexpr int name = 1;
+inline constexpr int hotkey = 2;
+inline constexpr int loops = 3;
 inline constexpr int state = 4;
 inline constexpr int armed = 5;
 inline constexpr int runTime = 6;
